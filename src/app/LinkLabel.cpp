@@ -1,0 +1,56 @@
+#include "LinkLabel.h"
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace lumivista {
+
+LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setCursor(Qt::PointingHandCursor);
+    // Reachable from the keyboard too: Tab to it, Space or Enter opens it.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(text);
+    QFont f = font();
+    f.setUnderline(true);
+    setFont(f);
+    setPressedLook(false);
+}
+
+void LinkLabel::setPressedLook(bool pressed)
+{
+    m_pressed = pressed;
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, QColor::fromRgba(pressed ? PressedColour : RestColour));
+    setPalette(p);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        setPressedLook(true);
+    QLabel::mousePressEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = m_pressed;
+    setPressedLook(false);
+    if (event->button() == Qt::LeftButton && wasPressed && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Q_EMIT clicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+} // namespace lumivista
