@@ -1,0 +1,18 @@
+# Layout of the program folder (the install prefix). Everything sits beside the
+# executable so the folder can be copied whole, e.g. to a USB stick.
+set(CMAKE_INSTALL_RPATH "")
+install(TARGETS lumivista RUNTIME DESTINATION .)
+install(FILES ${CMAKE_SOURCE_DIR}/assets/Avviso.mp3 DESTINATION . OPTIONAL)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/templates/ DESTINATION templates OPTIONAL)
+if(TARGET lumivista_guide)
+  install(FILES ${CMAKE_BINARY_DIR}/docs/Guida.pdf DESTINATION .)
+endif()
+# User data is never overwritten by a re-install: archives and Lumivista.ini are
+# not installed at all, and the initial credentials only when none exist yet.
+if(EXISTS ${CMAKE_SOURCE_DIR}/assets/unins000.dll)
+  install(CODE "
+    set(_dest \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/unins000.dll\")
+    if(NOT EXISTS \"\${_dest}\")
+      file(COPY \"${CMAKE_SOURCE_DIR}/assets/unins000.dll\" DESTINATION \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+    endif()")
+endif()

@@ -1,0 +1,25 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+namespace lumivista {
+
+/** The reversible scrambling of the access password kept in unins000.dll: each
+ *  character becomes two upper-case hexadecimal digits, chained through a 16-bit
+ *  running key so equal characters scramble differently. It hides the password
+ *  from a casual look; it is not encryption. */
+class Crypt
+{
+public:
+    /** Only the low 8 bits of each character code are kept. */
+    static QString ScrambleText(const QString &text);
+    /** Reads two hex digits (either case) per character; an odd last digit is
+     *  ignored. Empty when the text holds anything but hexadecimal digits. */
+    static std::optional<QString> UnscrambleText(const QString &hex);
+
+    /** True when every character survives a round trip through the scrambling:
+     *  a code below 256 that is not a control character. */
+    static bool isStorable(const QString &text);
+};
+
+} // namespace lumivista

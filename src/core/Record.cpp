@@ -1,0 +1,44 @@
+#include "Record.h"
+#include "ShortText.h"
+
+namespace lumivista {
+
+Record::Record(const RecordLayout &layout)
+    : m_layout(&layout), m_bytes(layout.size(), '\0')
+{
+}
+
+Record::Record(const RecordLayout &layout, QByteArray bytes)
+    : m_layout(&layout), m_bytes(std::move(bytes))
+{
+    if (m_bytes.size() != layout.size()) {
+        const qsizetype old = m_bytes.size();
+        m_bytes.resize(layout.size());
+        if (old < m_bytes.size())
+            m_bytes.fill('\0', old < 0 ? 0 : old), m_bytes.replace(0, 0, QByteArray()); // see below
+    }
+}
+
+QString Record::value(int field) const
+{
+    return view().value(field);
+}
+
+QString Record::value(const QString &field) const
+{
+    return value(m_layout->indexOf(field));
+}
+
+void Record::setValue(int field, const QString &text)
+{
+    if (field < 0 || field >= m_layout->fieldCount())
+        return;
+    ShortText::write(m_bytes, m_layout->offset(field), m_layout->field(field).capacity, text);
+}
+
+void Record::setValue(const QString &field, const QString &text)
+{
+    setValue(m_layout->indexOf(field), text);
+}
+
+} // namespace lumivista

@@ -1,0 +1,43 @@
+#pragma once
+#include "ArchiveError.h"
+#include "Record.h"
+#include <QString>
+
+namespace lumivista {
+
+/** An archive of fixed-size records with no header, opened for one user command.
+ *  The constructor opens (creating an empty file if missing) and takes an exclusive
+ *  advisory lock, so two PCs sharing the program folder never append at the same
+ *  place; the destructor closes. Every failure throws ArchiveError. */
+class RecordFile
+{
+public:
+    RecordFile(const QString &path, const RecordLayout &layout);
+    ~RecordFile();
+    RecordFile(const RecordFile &) = delete;
+    RecordFile &operator=(const RecordFile &) = delete;
+
+    /** Whole records only: stray bytes at the end stay invisible. */
+    qint64 count() const;
+    void seek(qint64 index);          // 0 <= index <= count
+    qint64 index() const { return m_index; }
+    bool atEnd() const { return m_index >= count(); }
+    /** Reads the record at the current index and advances. */
+    Record read();
+    /** Writes at the current index (index == count appends at count * size, over
+     *  any stray bytes), flushes to disk and advances. */
+    void write(const Record &record);
+    /** Explicit close that reports failures; the destructor closes silently. */
+    void close();
+
+    /** Opens the archive of the layout in the program folder. */
+    static QString pathFor(const RecordLayout &layout);
+
+private:
+    QString m_path;
+    const RecordLayout &m_layout;
+    int m_fd = -1;
+    qint64 m_index = 0;
+};
+
+} // namespace lumivista

@@ -1,0 +1,22 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+namespace lumivista {
+
+/** Text rules shared by every archive, list and window: trimming and the
+ *  Windows-1252 codec in which all files are kept. */
+class Text
+{
+public:
+    /** Removes characters of code <= 32 at both ends (not only Unicode spaces). */
+    static QString trim(const QString &text);
+
+    /** One byte per character, always: a character Windows-1252 lacks becomes
+     *  the base letter of a decomposable letter, otherwise '?'. */
+    static QByteArray toCp1252(const QString &text);
+    static QString fromCp1252(const QByteArray &bytes);
+    static QString fromCp1252(const char *data, int length);
+};
+
+} // namespace lumivista

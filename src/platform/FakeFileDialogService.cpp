@@ -1,0 +1,11 @@
+#include "FakeFileDialogService.h"
+
+namespace lumivista {
+
+QString FakeFileDialogService::openFile(QWidget *parent, const QString &title, const QString &filter)
+{
+    m_requests.append({parent, title, filter});
+    return m_queue.isEmpty() ? m_path : m_queue.dequeue();
+}
+
+} // namespace lumivista

@@ -1,0 +1,22 @@
+#pragma once
+
+namespace lumivista {
+
+class MessageService;
+class ShellService;
+class FileDialogService;
+class ClockService;
+class SoundService;
+
+/** The desktop services a window may use, injected at construction. Windows never
+ *  call QMessageBox or QDesktopServices themselves, so tests never block. */
+struct Services
+{
+    MessageService &messages;
+    ShellService &shell;
+    FileDialogService &fileDialog;
+    ClockService &clock;
+    SoundService &sound;
+};
+
+} // namespace lumivista
