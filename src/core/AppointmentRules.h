@@ -1,0 +1,37 @@
+#pragma once
+#include <QDate>
+#include <QString>
+#include <optional>
+
+namespace lumivista {
+
+class RecordView;
+
+/** What the agenda and the appointment lists read out of an appointment record. */
+class AppointmentRules
+{
+public:
+    /** The trimmed Ottemperata is exactly "No"; anything else is not pending. */
+    static bool isNotFulfilled(const RecordView &appointment);
+    /** The trimmed Ottemperata is exactly "Sì". */
+    static bool isFulfilled(const RecordView &appointment);
+
+    /** A dd/mm/yyyy date; nullopt when the text is not a real date. */
+    static std::optional<QDate> readDate(const QString &text);
+    /** A whole number of days as typed; nullopt when it is not an integer. */
+    static std::optional<int> readDays(const QString &text);
+
+    /** Due for a reminder: date minus days of notice on or before today, and not
+     *  fulfilled. Whole days only and no lower bound, so a missed appointment stays
+     *  listed until it is ticked off. nullopt when the date or the days of notice
+     *  cannot be read: the caller skips that record and goes on. */
+    static std::optional<bool> isImminent(const RecordView &appointment, const QDate &today);
+
+    /** The agenda's fixed-width line: ID, date, time, name, mobile, reason, amount. */
+    static QString agendaLine(const RecordView &appointment);
+
+    /** s followed by blanks, cut to exactly width characters. */
+    static QString pad(const QString &text, int width);
+};
+
+} // namespace lumivista

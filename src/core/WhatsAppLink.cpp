@@ -1,0 +1,56 @@
+#include "WhatsAppLink.h"
+#include "Text.h"
+#include <QUrl>
+
+namespace lumivista {
+
+QString WhatsAppLink::phone(const QString &typed)
+{
+    QString digits;
+    digits.reserve(typed.size());
+    for (const QChar c : typed) {
+        if (c.isSpace() || c.unicode() < 32 || c == u'-' || c == u'.' || c == u'/' || c == u'(' || c == u')')
+            continue;
+        digits.append(c);
+    }
+    if (digits.startsWith(u'+'))
+        digits.remove(0, 1);
+    else if (digits.startsWith(QLatin1String("00")))
+        digits.remove(0, 2);
+    const bool nationalMobile = digits.size() == 10 && digits.startsWith(u'3')
+        && std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (nationalMobile)
+        digits.prepend(QLatin1String("39"));
+    return digits;
+}
+
+QString WhatsAppLink::confirmationText(const QString &hour, const QString &minute, const QString &date)
+{
+    return QStringLiteral("Gentile Cliente, le confermiamo l'appuntamento presso il nostro centro ottico alle ore ")
+        + Text::trim(hour) + QLatin1Char(':') + Text::trim(minute) + QStringLiteral(" del giorno ") + Text::trim(date);
+}
+
+QString WhatsAppLink::reminderText(const QString &time, const QString &date)
+{
+    return QStringLiteral("Gentile Cliente, le ricordiamo l'appuntamento presso il nostro centro ottico alle ore ")
+        + Text::trim(time) + QStringLiteral(" del giorno ") + Text::trim(date);
+}
+
+QString WhatsAppLink::build(const QString &mobile, const QString &text)
+{
+    return endpoint() + QStringLiteral("?phone=") + QString::fromLatin1(QUrl::toPercentEncoding(phone(Text::trim(mobile))))
+        + QStringLiteral("&text=") + QString::fromLatin1(QUrl::toPercentEncoding(text));
+}
+
+QString WhatsAppLink::confirmation(const QString &mobile, const QString &hour, const QString &minute,
+                                   const QString &date)
+{
+    return build(mobile, confirmationText(hour, minute, date));
+}
+
+QString WhatsAppLink::reminder(const QString &mobile, const QString &time, const QString &date)
+{
+    return build(mobile, reminderText(time, date));
+}
+
+} // namespace lumivista
