@@ -169,6 +169,13 @@ void CardWindow::bindFields()
     m_panel->setFixedSize(m_panel->sizeHint());
 }
 
+PictureButton *CardWindow::button(const QString &name) const
+{
+    if (PictureButton *b = m_buttons.value(name))
+        return b;
+    return findChild<PictureButton *>(name);
+}
+
 QWidget *CardWindow::field(const QString &controlName) const
 {
     return findChild<QWidget *>(controlName);

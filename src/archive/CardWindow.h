@@ -41,7 +41,8 @@ public:
     QLabel *lblPosizione = nullptr;
     QLabel *panInfo = nullptr;
 
-    PictureButton *button(const QString &name) const { return m_buttons.value(name); }
+    /** A picture button of the card by objectName, toolbar or field area. */
+    PictureButton *button(const QString &name) const;
     QWidget *field(const QString &controlName) const;
 
 public:

@@ -1,0 +1,24 @@
+#pragma once
+#include "archive/CardWindow.h"
+
+namespace lumivista {
+
+/** The client card: personal data, contacts, visual needs, payment habits and
+ *  pending issues of one client, plus the hidden exam and attachment fields. */
+class TfrmClients : public CardWindow
+{
+    Q_OBJECT
+public:
+    explicit TfrmClients(AppContext &context, QWidget *parent = nullptr);
+
+    static CardDefinition cardDefinition();
+
+    void btnEmailClick();
+    void icoIssuesClick();
+
+private:
+    void buildFields();
+    void applyTypingRules();
+};
+
+} // namespace lumivista

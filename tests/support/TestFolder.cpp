@@ -1,0 +1,30 @@
+#include "TestFolder.h"
+#include "core/ProgramFolder.h"
+#include <QFile>
+
+namespace lumivista {
+
+TestFolder::TestFolder()
+{
+    ProgramFolder::setOverride(m_dir.path());
+}
+
+TestFolder::~TestFolder()
+{
+    ProgramFolder::setOverride(QString());
+}
+
+QByteArray TestFolder::read(const QString &name) const
+{
+    QFile f(file(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void TestFolder::write(const QString &name, const QByteArray &bytes) const
+{
+    QFile f(file(name));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+} // namespace lumivista
