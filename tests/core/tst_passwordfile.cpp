@@ -1,0 +1,90 @@
+#include "core/Crypt.h"
+#include "core/PasswordFile.h"
+#include "core/ProgramFolder.h"
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lumivista;
+
+/** The credentials file unins000.dll in a temporary program folder. */
+class TestPasswordFile : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    void writeRaw(const QByteArray &content)
+    {
+        QFile file(m_dir.filePath(QStringLiteral("unins000.dll")));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        QFile::remove(m_dir.filePath(QStringLiteral("unins000.dll")));
+        ProgramFolder::setOverride(m_dir.path());
+    }
+
+    void cleanupTestCase() { ProgramFolder::setOverride(QString()); }
+
+    void missingFileReadsEmptyAndIsNotCreated()
+    {
+        QCOMPARE(PasswordFile::read().value(), QString());
+        QVERIFY(!QFile::exists(PasswordFile::path()));
+    }
+
+    void missingKeyReadsEmpty()
+    {
+        writeRaw("[Accesso]\r\nAltro=39\r\n");
+        QCOMPARE(PasswordFile::read().value(), QString());
+    }
+
+    void storedValueIsUnscrambledAndTrimmed()
+    {
+        // " AB " scrambled, so the blanks are inside the stored value.
+        writeRaw("[Accesso]\r\nValore=" + Crypt::ScrambleText(QStringLiteral(" AB ")).toLatin1() + "\r\n");
+        QCOMPARE(PasswordFile::read().value(), QStringLiteral("AB"));
+    }
+
+    void damagedValueIsAReadFailure()
+    {
+        writeRaw("[Accesso]\r\nValore=39ZZ\r\n");
+        QVERIFY(!PasswordFile::read().has_value());
+    }
+
+    void writeStoresTheNormalisedPasswordScrambled()
+    {
+        QVERIFY(PasswordFile::write(QStringLiteral("  lumivista ")));
+        QFile file(PasswordFile::path());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        QVERIFY2(content.contains("[Accesso]"), content.constData());
+        QVERIFY2(content.contains("Valore=3431A64DF76D4E3540"), content.constData());
+        QCOMPARE(PasswordFile::read().value(), QStringLiteral("LUMIVISTA"));
+    }
+
+    void normalise_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("normal");
+        QTest::newRow("lower case") << "lumivista" << "LUMIVISTA";
+        QTest::newRow("blanks around") << "  Lumivista\t" << "LUMIVISTA";
+        QTest::newRow("inner blank kept") << "a b" << "A B";
+        QTest::newRow("accented letters unchanged") << QStringLiteral("perché") << QStringLiteral("PERCHé");
+        QTest::newRow("only blanks") << "   " << QString();
+    }
+
+    void normalise()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, normal);
+        QCOMPARE(PasswordFile::normalise(typed), normal);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPasswordFile)
+#include "tst_passwordfile.moc"
