@@ -1,0 +1,141 @@
+#include "app/AppContext.h"
+#include "appointments/TfrmCalendario.h"
+#include "platform/FakeServices.h"
+#include <QtTest>
+
+using namespace lumivista;
+
+/** Stand-ins for the three long-lived cards: only their date edits matter here. */
+class TestCalendario : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startsOnToday();
+    void importWritesTheKeyedField_data();
+    void importWritesTheKeyedField();
+    void unknownKeyStaysOpen();
+    void missingCardStaysOpen();
+    void cancelWritesNothing();
+
+private:
+    QWidget *card(WindowId id);
+    QLineEdit *edit(WindowId id, const QString &name);
+
+    std::unique_ptr<FakeServices> m_fakes;
+    std::unique_ptr<AppContext> m_context;
+    QList<QWidget *> m_cards;
+};
+
+QWidget *TestCalendario::card(WindowId id)
+{
+    auto *w = new QWidget;
+    for (const char *name : {"txtData", "txtConsegna"}) {
+        auto *e = new QLineEdit(w);
+        e->setObjectName(QLatin1String(name));
+    }
+    m_context->setWindow(id, w);
+    m_cards.append(w);
+    return w;
+}
+
+QLineEdit *TestCalendario::edit(WindowId id, const QString &name)
+{
+    return m_context->window(id)->findChild<QLineEdit *>(name);
+}
+
+void TestCalendario::init()
+{
+    m_fakes = std::make_unique<FakeServices>();
+    m_fakes->clock.setToday(QDate(2024, 3, 15));
+    m_context = std::make_unique<AppContext>(m_fakes->services());
+    card(WindowId::Appointments);
+    card(WindowId::Glasses);
+    card(WindowId::Lenses);
+}
+
+void TestCalendario::cleanup()
+{
+    qDeleteAll(m_cards);
+    m_cards.clear();
+    m_context.reset();
+    m_fakes.reset();
+}
+
+void TestCalendario::startsOnToday()
+{
+    m_fakes->clock.setToday(QDate(2025, 12, 31));
+    TfrmCalendario picker(*m_context);
+    QCOMPARE(picker.calData->selectedDate(), QDate(2025, 12, 31));
+    QCOMPARE(picker.windowTitle(), QStringLiteral(" Importazione data"));
+    QCOMPARE(picker.btnImporta->text(), QStringLiteral("Importa"));
+    QCOMPARE(picker.btnAnnulla->text(), QStringLiteral("Annulla"));
+}
+
+void TestCalendario::importWritesTheKeyedField_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("window");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("appointment date") << "data" << int(WindowId::Appointments) << "txtData";
+    QTest::newRow("eyeglass date") << "occhiali_data" << int(WindowId::Glasses) << "txtData";
+    QTest::newRow("eyeglass delivery") << "occhiali_consegna" << int(WindowId::Glasses) << "txtConsegna";
+    QTest::newRow("lens date") << "lenti_data" << int(WindowId::Lenses) << "txtData";
+    QTest::newRow("lens delivery") << "lenti_consegna" << int(WindowId::Lenses) << "txtConsegna";
+}
+
+void TestCalendario::importWritesTheKeyedField()
+{
+    QFETCH(QString, key);
+    QFETCH(int, window);
+    QFETCH(QString, field);
+    TfrmCalendario picker(*m_context);
+    picker.lblMemory->setText(key);
+    picker.show();
+    picker.calData->setSelectedDate(QDate(2024, 4, 2));
+    QTest::mouseClick(picker.btnImporta, Qt::LeftButton);
+    QVERIFY(!picker.isVisible());
+    QCOMPARE(picker.result(), int(QDialog::Accepted));
+
+    // Exactly the keyed field received the date; the others are untouched.
+    for (WindowId id : {WindowId::Appointments, WindowId::Glasses, WindowId::Lenses}) {
+        for (const QString name : {QStringLiteral("txtData"), QStringLiteral("txtConsegna")}) {
+            const bool keyed = int(id) == window && name == field;
+            QCOMPARE(edit(id, name)->text(), keyed ? QStringLiteral("02/04/2024") : QString());
+        }
+    }
+}
+
+void TestCalendario::unknownKeyStaysOpen()
+{
+    TfrmCalendario picker(*m_context);
+    picker.lblMemory->setText(QStringLiteral("occhiali"));
+    picker.show();
+    QTest::mouseClick(picker.btnImporta, Qt::LeftButton);
+    QVERIFY(picker.isVisible());
+    QCOMPARE(edit(WindowId::Glasses, QStringLiteral("txtData"))->text(), QString());
+}
+
+void TestCalendario::missingCardStaysOpen()
+{
+    m_context->setWindow(WindowId::Lenses, nullptr);
+    TfrmCalendario picker(*m_context);
+    picker.lblMemory->setText(QStringLiteral("lenti_data"));
+    picker.show();
+    QTest::mouseClick(picker.btnImporta, Qt::LeftButton);
+    QVERIFY(picker.isVisible());
+}
+
+void TestCalendario::cancelWritesNothing()
+{
+    TfrmCalendario picker(*m_context);
+    picker.lblMemory->setText(QStringLiteral("data"));
+    picker.show();
+    QTest::mouseClick(picker.btnAnnulla, Qt::LeftButton);
+    QVERIFY(!picker.isVisible());
+    QCOMPARE(edit(WindowId::Appointments, QStringLiteral("txtData"))->text(), QString());
+}
+
+QTEST_MAIN(TestCalendario)
+#include "tst_calendario.moc"
