@@ -1,0 +1,57 @@
+#include "Settings.h"
+#include "IniFile.h"
+#include "ProgramFolder.h"
+#include "Text.h"
+
+namespace lumivista {
+
+namespace {
+const QString shopSection = QStringLiteral("Centro Ottico");
+const QString startKey = QStringLiteral("Inizio");
+
+QString shopKey(int line)
+{
+    return QStringLiteral("Rigo %1").arg(line);
+}
+} // namespace
+
+QString Settings::path()
+{
+    return ProgramFolder::file(fileName());
+}
+
+QStringList Settings::shopLines()
+{
+    const QString file = path();
+    QStringList lines;
+    for (int i = 1; i <= shopLineCount; ++i)
+        lines.append(Text::trim(IniFile::read(file, shopSection, shopKey(i))));
+    return lines;
+}
+
+bool Settings::writeShopLines(const QStringList &lines)
+{
+    const QString file = path();
+    bool ok = true;
+    for (int i = 1; i <= shopLineCount; ++i)
+        ok = IniFile::write(file, shopSection, shopKey(i), Text::trim(lines.value(i - 1))) && ok;
+    return ok;
+}
+
+QString Settings::numberingSection(PrescriptionKind kind)
+{
+    return kind == PrescriptionKind::Glasses ? QStringLiteral("Numerazione Prescrizioni Occhiali")
+                                             : QStringLiteral("Numerazione Prescrizioni Lenti");
+}
+
+QString Settings::numberingStart(PrescriptionKind kind)
+{
+    return IniFile::read(path(), numberingSection(kind), startKey);
+}
+
+bool Settings::writeNumberingStart(PrescriptionKind kind, const QString &value)
+{
+    return IniFile::write(path(), numberingSection(kind), startKey, Text::trim(value));
+}
+
+} // namespace lumivista
