@@ -46,6 +46,7 @@ struct CardDefinition
     QStringList digitOnly;
     QStringList duplicateClears;   // controls emptied by Duplicate
     QString focusOnNew;            // control that gets the focus after New, Show and Duplicate
+    QString focusOnDuplicate;      // after Duplicate, when it differs from focusOnNew
     QString duplicateRefusal;      // warning when Duplicate is pressed on an unstored card
     QString helpTitle;
     QString helpText;

@@ -271,7 +271,7 @@ void CardWindow::commandDuplicate()
     }
     lblPosizione->clear();
     afterDuplicate();
-    focusControl(m_def.focusOnNew);
+    focusControl(m_def.focusOnDuplicate.isEmpty() ? m_def.focusOnNew : m_def.focusOnDuplicate);
     services().messages.information(Messages::duplicated());
 }
 
