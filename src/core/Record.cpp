@@ -11,12 +11,10 @@ Record::Record(const RecordLayout &layout)
 Record::Record(const RecordLayout &layout, QByteArray bytes)
     : m_layout(&layout), m_bytes(std::move(bytes))
 {
-    if (m_bytes.size() != layout.size()) {
-        const qsizetype old = m_bytes.size();
-        m_bytes.resize(layout.size());
-        if (old < m_bytes.size())
-            m_bytes.fill('\0', old < 0 ? 0 : old), m_bytes.replace(0, 0, QByteArray()); // see below
-    }
+    if (m_bytes.size() > layout.size())
+        m_bytes.truncate(layout.size());
+    else if (m_bytes.size() < layout.size())
+        m_bytes.append(QByteArray(layout.size() - m_bytes.size(), '\0'));
 }
 
 QString Record::value(int field) const

@@ -1,7 +1,9 @@
 #pragma once
 #include "ArchiveError.h"
 #include "Record.h"
+#include "RecordView.h"
 #include <QString>
+#include <functional>
 
 namespace lumivista {
 
@@ -27,13 +29,21 @@ public:
     /** Writes at the current index (index == count appends at count * size, over
      *  any stray bytes), flushes to disk and advances. */
     void write(const Record &record);
+    /** Reads from the current index to the end in large blocks, handing each
+     *  record to visit without copying it; visit returns false to stop early.
+     *  Afterwards the index is just past the last record visited, as after the
+     *  same number of read() calls. Search windows, lists and exports use it. */
+    void scan(const std::function<bool(qint64 index, const RecordView &record)> &visit);
     /** Explicit close that reports failures; the destructor closes silently. */
     void close();
 
-    /** Opens the archive of the layout in the program folder. */
+    /** The layout's archive in the program folder, rebuilt on every call. */
     static QString pathFor(const RecordLayout &layout);
 
 private:
+    void ensureOpen() const;
+    void readAt(qint64 position, char *data, qint64 length);
+
     QString m_path;
     const RecordLayout &m_layout;
     int m_fd = -1;

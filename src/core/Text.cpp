@@ -25,8 +25,14 @@ int cp1252Byte(char32_t c)
     return -1;
 }
 
+/** A substitute must be visible: no blank, no control, no undefined byte. */
+bool printable(int byte)
+{
+    return byte > 32 && byte != 0x7F && !(byte >= 0x80 && byte <= 0x9F && kHigh[byte - 0x80] == char16_t(byte));
+}
+
 /** Best fit for a character outside Windows-1252: the base of its decomposition
- *  (following nested decompositions a few levels), never a control or a blank. */
+ *  ("ā" gives "a", "ǖ" gives "ü"), following nested decompositions a few levels. */
 char substitute(char32_t c)
 {
     for (int depth = 0; depth < 4; ++depth) {
@@ -37,10 +43,8 @@ char substitute(char32_t c)
         if (parts.at(0).isHighSurrogate() && parts.size() > 1)
             first = QChar::surrogateToUcs4(parts.at(0), parts.at(1));
         const int byte = cp1252Byte(first);
-        if (byte > 32 && byte != 0x7F && !(byte >= 0x80 && byte <= 0x9F && kHigh[byte - 0x80] == char16_t(byte)))
-            return char(byte);
         if (byte >= 0)
-            break;
+            return printable(byte) ? char(byte) : '?';
         c = first;
     }
     return '?';

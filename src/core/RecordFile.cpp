@@ -1,0 +1,190 @@
+#include "RecordFile.h"
+#include "ProgramFolder.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace lumivista {
+
+namespace {
+
+/** Another PC may hold the archive for the length of one command. */
+constexpr auto kLockWait = std::chrono::seconds(3);
+constexpr auto kLockRetry = std::chrono::milliseconds(50);
+/** Bytes read per block by scan(): large enough to amortise the calls, small
+ *  enough to stay in the processor cache while the block is decoded. */
+constexpr qint64 kScanBlockBytes = 256 * 1024;
+
+[[noreturn]] void fail(const QString &path, const char *what, int error)
+{
+    throw ArchiveError(QStringLiteral("%1: %2 (%3)")
+                           .arg(path, QString::fromLatin1(what), QString::fromLocal8Bit(std::strerror(error))));
+}
+
+} // namespace
+
+RecordFile::RecordFile(const QString &path, const RecordLayout &layout)
+    : m_path(path), m_layout(layout)
+{
+    const QByteArray native = QFile::encodeName(path);
+    do {
+        m_fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    } while (m_fd < 0 && errno == EINTR);
+    if (m_fd < 0)
+        fail(m_path, "cannot open the archive", errno);
+
+    struct stat st {};
+    const int statError = ::fstat(m_fd, &st) != 0 ? errno : 0;
+    if (statError != 0 || !S_ISREG(st.st_mode)) {
+        const int error = statError != 0 ? statError : EISDIR;
+        ::close(m_fd);
+        m_fd = -1;
+        fail(m_path, "not a regular file", error);
+    }
+
+    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        if (error == EINTR)
+            continue;
+        // A file system without locks (some network shares) still works, unguarded.
+        if (error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS)
+            break;
+        if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
+            ::close(m_fd);
+            m_fd = -1;
+            fail(m_path, "the archive is locked by another user", error);
+        }
+        std::this_thread::sleep_for(kLockRetry);
+    }
+}
+
+RecordFile::~RecordFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+void RecordFile::ensureOpen() const
+{
+    if (m_fd < 0)
+        fail(m_path, "the archive is closed", EBADF);
+}
+
+qint64 RecordFile::count() const
+{
+    ensureOpen();
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0)
+        fail(m_path, "cannot measure the archive", errno);
+    return qint64(st.st_size) / m_layout.size();
+}
+
+void RecordFile::seek(qint64 index)
+{
+    if (index < 0 || index > count())
+        fail(m_path, "position outside the archive", EINVAL);
+    m_index = index;
+}
+
+void RecordFile::readAt(qint64 position, char *data, qint64 length)
+{
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t n = ::pread(m_fd, data + done, size_t(length - done), off_t(position + done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(m_path, "cannot read the archive", errno);
+        }
+        if (n == 0)
+            fail(m_path, "the archive ended inside a record", EIO);
+        done += n;
+    }
+}
+
+Record RecordFile::read()
+{
+    if (m_index >= count())
+        fail(m_path, "read past the last record", EINVAL);
+    QByteArray bytes(m_layout.size(), Qt::Uninitialized);
+    readAt(m_index * m_layout.size(), bytes.data(), bytes.size());
+    ++m_index;
+    return Record(m_layout, std::move(bytes));
+}
+
+void RecordFile::write(const Record &record)
+{
+    if (record.bytes().size() != m_layout.size())
+        fail(m_path, "record of another archive", EINVAL);
+    if (m_index > count())
+        fail(m_path, "position outside the archive", EINVAL);
+    const QByteArray &bytes = record.bytes();
+    const qint64 position = m_index * m_layout.size();
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(m_fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(position + done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(m_path, "cannot write the archive", errno);
+        }
+        if (n == 0)
+            fail(m_path, "cannot write the archive", EIO);
+        done += n;
+    }
+    // The record must be on disk before the card reports it saved.
+    while (::fdatasync(m_fd) != 0) {
+        if (errno != EINTR)
+            fail(m_path, "cannot flush the archive", errno);
+    }
+    ++m_index;
+}
+
+void RecordFile::scan(const std::function<bool(qint64 index, const RecordView &record)> &visit)
+{
+    const qint64 total = count();
+    if (m_index >= total)
+        return;
+    const qint64 size = m_layout.size();
+    const qint64 perBlock = qMax<qint64>(1, kScanBlockBytes / size);
+    ::posix_fadvise(m_fd, off_t(m_index * size), 0, POSIX_FADV_SEQUENTIAL);
+    QByteArray block(perBlock * size, Qt::Uninitialized);
+    while (m_index < total) {
+        const qint64 records = qMin(perBlock, total - m_index);
+        readAt(m_index * size, block.data(), records * size);
+        for (qint64 i = 0; i < records; ++i) {
+            const RecordView view(m_layout, QByteArrayView(block.constData() + i * size, size));
+            const qint64 index = m_index++;
+            if (!visit(index, view))
+                return;
+        }
+    }
+}
+
+void RecordFile::close()
+{
+    if (m_fd < 0)
+        return;
+    const int fd = m_fd;
+    m_fd = -1;
+    // After a failed close the descriptor is gone anyway: never close it twice.
+    if (::close(fd) != 0 && errno != EINTR)
+        fail(m_path, "cannot close the archive", errno);
+}
+
+QString RecordFile::pathFor(const RecordLayout &layout)
+{
+    return ProgramFolder::file(layout.archiveFileName());
+}
+
+} // namespace lumivista
