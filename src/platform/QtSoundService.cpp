@@ -32,6 +32,8 @@ bool QtSoundService::load(const QString &path)
         m_player->setAudioOutput(m_output.get());
         // A missing audio device or an undecodable file only sets the player's
         // error state: the alert stays silent and nobody is told.
+        QObject::connect(m_player.get(), &QMediaPlayer::errorOccurred, m_player.get(),
+                         [this] { m_loaded = false; });
     }
     m_player->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
     m_loaded = m_player->error() == QMediaPlayer::NoError
