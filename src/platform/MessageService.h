@@ -5,7 +5,8 @@ namespace lumivista {
 
 /** Modal message boxes. Cards use warning/information/error (OK + Cancel, the
  *  answer is never used); login, password and search windows use plain(); export
- *  questions use confirm(). Texts are shown exactly as given, "\n\r" pairs included. */
+ *  questions use confirm(). Texts are passed exactly as written ("\n\r" pairs
+ *  included); a box shows each "\n\r" or "\r\n" pair as one line break. */
 class MessageService
 {
 public:
