@@ -1,0 +1,52 @@
+#pragma once
+#include "archive/CardWindow.h"
+
+class QCheckBox;
+class QComboBox;
+
+namespace lumivista {
+
+/** The appointment card: when an appointment is, how many days ahead it is to be
+ *  reminded, what it is for, who the client is, what it costs and whether it has
+ *  been fulfilled. Reached from the agenda; closing it returns home. */
+class TfrmArchivio_Scadenze : public CardWindow
+{
+    Q_OBJECT
+public:
+    explicit TfrmArchivio_Scadenze(AppContext &context, QWidget *parent = nullptr);
+
+    static CardDefinition cardDefinition();
+
+    QLineEdit *txtData = nullptr;
+    QComboBox *txtOreApp = nullptr;
+    QComboBox *txtMinutiApp = nullptr;
+    QLineEdit *txtAvviso = nullptr;
+    QLineEdit *txtCel = nullptr;
+    QLineEdit *txtEmail = nullptr;
+    QLineEdit *txtImporto = nullptr;
+    QLabel *lblOra = nullptr;
+    QCheckBox *chkOttemperata = nullptr;
+
+    void cmdSalvaClick();
+    void cmdDuplicaClick();
+    void impDataClick();
+    void btnEmailClick();
+    void btnWhatsAppClick();
+
+protected:
+    void clearCard() override;
+    void afterDuplicate() override;
+    bool beforeSave() override;
+    bool handleKey(QWidget *widget, QKeyEvent *key) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildFields();
+    void wireCommands();
+    /** What leaving a field does to its text: amount, time and days of notice. */
+    void leaveField(QWidget *widget);
+    void txtEmailChange(const QString &text);
+    static void resetTime(QComboBox *combo, const QString &text);
+};
+
+} // namespace lumivista
