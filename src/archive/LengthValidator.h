@@ -12,18 +12,24 @@ class LengthValidator : public QValidator
 {
     Q_OBJECT
 public:
-    LengthValidator(int limit, QLineEdit *edit) : QValidator(edit), m_limit(limit), m_edit(edit) {}
+    LengthValidator(int limit, QLineEdit *edit) : QValidator(edit), m_limit(limit)
+    {
+        // The edit already holds the new text while validating, so remember the
+        // length of the last text it accepted.
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { m_accepted = text.size(); });
+        m_accepted = edit->text().size();
+    }
     int limit() const { return m_limit; }
     State validate(QString &input, int &) const override
     {
-        if (input.size() <= m_limit || input.size() <= m_edit->text().size())
+        if (input.size() <= m_limit || input.size() <= m_accepted)
             return Acceptable;
         return Invalid;
     }
 
 private:
     int m_limit;
-    QLineEdit *m_edit;
+    qsizetype m_accepted = 0;
 };
 
 } // namespace lumivista
