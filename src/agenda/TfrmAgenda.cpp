@@ -1,0 +1,368 @@
+#include "TfrmAgenda.h"
+#include "AgendaHelp.h"
+#include "TfrmWhatsApp_Message.h"
+#include "app/AppContext.h"
+#include "app/TfrmGuida.h"
+#include "archive/PictureButton.h"
+#include "core/AppointmentRules.h"
+#include "core/ProgramFolder.h"
+#include "core/RecordFile.h"
+#include "core/Text.h"
+#include "platform/ClockService.h"
+#include "platform/MessageService.h"
+#include "platform/Services.h"
+#include "platform/SoundService.h"
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace lumivista {
+
+namespace {
+
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+const char *const agendaStyle = R"(
+#agendaPanel { background: #F4F7FB; }
+QFrame[box="true"] { background: white; border: 1px solid #C8D4E6; border-radius: 6px; }
+#imgTitolo { color: #3030DD; font-size: 22pt; font-weight: bold; letter-spacing: 2px; }
+#imgIstruzioni { background: #FFF8DC; border: 1px solid #E6C870; border-radius: 6px; padding: 8px; color: #1F2A44; }
+#imgCiSono { background: #FFE4D6; border: 2px solid #E0572B; border-radius: 14px; padding: 6px 16px;
+             color: #B03A12; font-size: 14pt; font-weight: bold; }
+#imgNonCiSono { background: #E2F5E4; border: 2px solid #3B9A4A; border-radius: 14px; padding: 6px 16px;
+                color: #24713A; font-size: 14pt; font-weight: bold; }
+QPushButton { background: #3030DD; color: white; font-weight: bold; border: none; border-radius: 5px;
+              padding: 8px 12px; }
+QPushButton:hover, QPushButton:focus { background: #2020B0; }
+QPushButton:disabled { background: #B8BCD8; color: #F0F0F0; }
+QToolButton { border: none; padding: 2px; }
+QToolButton:hover { background: #E6EEFA; border-radius: 4px; }
+#lstRecords { background: white; color: black; border: 1px solid #C8D4E6; }
+)";
+
+const QString warnEmptyList = QStringLiteral(
+    "Invio messaggio di WhatsApp non applicabile: la lista non contiene nessun appuntamento.");
+const QString warnNoSelection = QStringLiteral(
+    "Attenzione: selezionare dall'elenco il cliente a cui si desidera inviare il promemoria dell'appuntamento "
+    "prima di fare clic sull'icona di WhatsApp.");
+
+QLabel *picture(QWidget *parent, const char *name, const QString &icon, int size, const QString &accessible)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setPixmap(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)).pixmap(size, size));
+    label->setFixedSize(size, size);
+    label->setAccessibleName(accessible);
+    return label;
+}
+
+QLabel *hiddenLabel(QWidget *parent, const char *name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setVisible(false);
+    return label;
+}
+
+} // namespace
+
+TfrmAgenda::TfrmAgenda(AppContext &context, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_context(context)
+{
+    setObjectName(s("frmAgenda"));
+    setWindowTitle(s(" Lumivista - Agenda Appuntamenti"));
+    buildScreen();
+    calAppuntamenti->setSelectedDate(services().clock.today());
+}
+
+Services &TfrmAgenda::services() const
+{
+    return m_context.services();
+}
+
+void TfrmAgenda::buildScreen()
+{
+    setStyleSheet(QLatin1String(agendaStyle));
+    auto *outer = new QGridLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *panel = new QWidget(this);
+    panel->setObjectName(s("agendaPanel"));
+    panel->setAttribute(Qt::WA_StyledBackground);
+    outer->addWidget(panel, 1, 1);
+    outer->setRowStretch(0, 1);
+    outer->setRowStretch(2, 1);
+    outer->setColumnStretch(0, 1);
+    outer->setColumnStretch(2, 1);
+    setAttribute(Qt::WA_StyledBackground);
+
+    auto *column = new QVBoxLayout(panel);
+    column->setContentsMargins(16, 10, 16, 10);
+    column->setSpacing(10);
+
+    imgTitolo = new QLabel(s("AGENDA APPUNTAMENTI"), panel);
+    imgTitolo->setObjectName(s("imgTitolo"));
+    imgTitolo->setAlignment(Qt::AlignCenter);
+    column->addWidget(imgTitolo);
+
+    auto *body = new QHBoxLayout;
+    body->setSpacing(14);
+    column->addLayout(body, 1);
+
+    // Left: how to use the calendar, the calendar, its two buttons, the card.
+    auto *leftBox = new QFrame(panel);
+    leftBox->setProperty("box", true);
+    leftBox->setFixedWidth(340);
+    auto *left = new QVBoxLayout(leftBox);
+    left->setContentsMargins(10, 10, 10, 10);
+    left->setSpacing(8);
+    imgIstruzioni = new QLabel(s("Seleziona una data dal calendario e premi i pulsanti in calce per visualizzare gli "
+                                 "appuntamenti di un giorno o un mese dell'anno."),
+                               leftBox);
+    imgIstruzioni->setObjectName(s("imgIstruzioni"));
+    imgIstruzioni->setWordWrap(true);
+    left->addWidget(imgIstruzioni);
+    calAppuntamenti = new QCalendarWidget(leftBox);
+    calAppuntamenti->setObjectName(s("calAppuntamenti"));
+    calAppuntamenti->setAccessibleName(s("Calendario"));
+    calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
+    calAppuntamenti->setGridVisible(true);
+    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calAppuntamenti->setFixedHeight(220);
+    left->addWidget(calAppuntamenti);
+    btnGiorno = new QPushButton(s("APPUNTAMENTI DEL GIORNO"), leftBox);
+    btnGiorno->setObjectName(s("btnGiorno"));
+    btnGiorno->setToolTip(s("Esporta in Excel gli appuntamenti del giorno selezionato nel calendario."));
+    btnGiorno->setEnabled(false);
+    left->addWidget(btnGiorno);
+    btnMese = new QPushButton(s("APPUNTAMENTI DEL MESE"), leftBox);
+    btnMese->setObjectName(s("btnMese"));
+    btnMese->setToolTip(s("Esporta in Excel gli appuntamenti del mese della data selezionata nel calendario."));
+    btnMese->setEnabled(false);
+    left->addWidget(btnMese);
+    left->addStretch(1);
+    auto *cardRow = new QHBoxLayout;
+    appApriArchivio = new PictureButton(s("appApriArchivio"), s("INSERISCI APPUNTAMENTI"), s("appointments"),
+                                        s("Apri lo schedario degli appuntamenti."), leftBox);
+    appApriArchivio->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    appApriArchivio->setIconSize(QSize(48, 48));
+    cardRow->addWidget(appApriArchivio);
+    btnArchivio = new QPushButton(s("INSERISCI APPUNTAMENTI"), leftBox);
+    btnArchivio->setObjectName(s("btnArchivio"));
+    btnArchivio->setToolTip(s("Apri lo schedario degli appuntamenti."));
+    cardRow->addWidget(btnArchivio, 1);
+    left->addLayout(cardRow);
+    body->addWidget(leftBox);
+
+    // Right: whether there is anything to do, the WhatsApp reminder and the list.
+    auto *right = new QVBoxLayout;
+    right->setSpacing(8);
+    auto *status = new QHBoxLayout;
+    status->setSpacing(10);
+    imgCiSonoIcona = picture(panel, "imgCiSonoIcona", s("balloon_yes"), 56, s("Ci sono appuntamenti"));
+    imgCiSono = new QLabel(s("Ci sono appuntamenti"), panel);
+    imgCiSono->setObjectName(s("imgCiSono"));
+    imgNonCiSonoIcona = picture(panel, "imgNonCiSonoIcona", s("balloon_no"), 56, s("Non ci sono appuntamenti"));
+    imgNonCiSono = new QLabel(s("Non ci sono appuntamenti"), panel);
+    imgNonCiSono->setObjectName(s("imgNonCiSono"));
+    for (QLabel *l : {imgCiSonoIcona, imgCiSono, imgNonCiSonoIcona, imgNonCiSono}) {
+        l->setVisible(false);
+        status->addWidget(l, 0, Qt::AlignVCenter);
+    }
+    status->addStretch(1);
+    btnWhatsApp = new PictureButton(s("btnWhatsApp"), s("Promemoria WhatsApp"), s("whatsapp"),
+                                    s("Invia al cliente selezionato il promemoria dell'appuntamento tramite WhatsApp."),
+                                    panel);
+    btnWhatsApp->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    btnWhatsApp->setIconSize(QSize(40, 40));
+    status->addWidget(btnWhatsApp);
+    // Keeps the row's height when the status pictures change.
+    auto *strut = new QWidget(panel);
+    strut->setFixedSize(0, 60);
+    status->addWidget(strut);
+    right->addLayout(status);
+
+    lstRecords = new QListWidget(panel);
+    lstRecords->setObjectName(s("lstRecords"));
+    lstRecords->setAccessibleName(s("Appuntamenti imminenti"));
+    QFont mono(s("Courier New"), 14);
+    mono.setStyleHint(QFont::TypeWriter);
+    lstRecords->setFont(mono);
+    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstRecords->setMinimumSize(860, 380);
+    right->addWidget(lstRecords, 1);
+    body->addLayout(right, 1);
+
+    // Bottom: help, print, export and exit.
+    auto *bottom = new QHBoxLayout;
+    bottom->setSpacing(12);
+    imgGuida = new PictureButton(s("imgGuida"), s("Guida"), s("help"), s("Visualizza la guida in linea."), panel);
+    btnStampa = new PictureButton(s("btnStampa"), s("Stampa riepilogo"), s("print"),
+                                  s("Stampa l'elenco degli appuntamenti imminenti."), panel);
+    btnStampa->setEnabled(false);
+    btnExcel = new PictureButton(s("btnExcel"), s("Esporta in Excel"), s("export"),
+                                 s("Esporta in Excel gli appuntamenti imminenti."), panel);
+    btnExcel->setEnabled(false);
+    imgEsci = new PictureButton(s("imgEsci"), s("Esci"), s("exit"), s("Esci da questa schermata di lavoro."), panel);
+    for (PictureButton *b : {imgGuida, btnStampa, btnExcel})
+        bottom->addWidget(b);
+    bottom->addStretch(1);
+    bottom->addWidget(imgEsci);
+    column->addLayout(bottom);
+
+    titData = hiddenLabel(this, "titData");
+    titOra = hiddenLabel(this, "titOra");
+    titContatto = hiddenLabel(this, "titContatto");
+    titCel = hiddenLabel(this, "titCel");
+
+    connect(lstRecords, &QListWidget::itemClicked, this, &TfrmAgenda::lstRecordsClick);
+    connect(appApriArchivio, &QToolButton::clicked, this, &TfrmAgenda::btnArchivioClick);
+    connect(btnArchivio, &QPushButton::clicked, this, &TfrmAgenda::btnArchivioClick);
+    connect(btnWhatsApp, &QToolButton::clicked, this, &TfrmAgenda::btnWhatsAppClick);
+    connect(imgGuida, &QToolButton::clicked, this, &TfrmAgenda::imgGuidaClick);
+    connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
+
+    panel->setFixedSize(panel->sizeHint().expandedTo(QSize(1280, 640)));
+}
+
+bool TfrmAgenda::loadList()
+{
+    QStringList lines;
+    bool complete = true;
+    const QDate today = services().clock.today();
+    try {
+        RecordFile file(RecordFile::pathFor(RecordLayout::appointments()), RecordLayout::appointments());
+        file.scan([&](qint64, const RecordView &record) {
+            // A record whose date or days of notice cannot be read is skipped, so
+            // one damaged record never hides the appointments after it.
+            if (AppointmentRules::isImminent(record, today).value_or(false))
+                lines.append(AppointmentRules::agendaLine(record));
+            return true;
+        });
+        file.close();
+    } catch (const ArchiveError &) {
+        complete = false;
+    }
+    // The list keeps its lines in text order, case ignored; that is date and time order.
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    lstRecords->clear();
+    lstRecords->addItems(lines);
+    return complete;
+}
+
+void TfrmAgenda::showStatus(bool appointments)
+{
+    imgCiSono->setVisible(appointments);
+    imgCiSonoIcona->setVisible(appointments);
+    imgNonCiSono->setVisible(!appointments);
+    imgNonCiSonoIcona->setVisible(!appointments);
+}
+
+void TfrmAgenda::FormShow()
+{
+    for (QLabel *label : {titData, titOra, titContatto, titCel})
+        label->clear();
+    // An archive that cannot be read stays silent: what was read is listed and
+    // the status and the alert are left as they were.
+    if (!loadList())
+        return;
+    const bool any = lstRecords->count() > 0;
+    showStatus(any);
+    if (any) {
+        m_soundLoaded = services().sound.load(ProgramFolder::file(s("Avviso.mp3")));
+        if (m_soundLoaded)
+            services().sound.play();
+    }
+}
+
+void TfrmAgenda::lstRecordsClick(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    const QString wanted = Text::trim(item->text());
+    QStringList found;
+    try {
+        RecordFile file(RecordFile::pathFor(RecordLayout::appointments()), RecordLayout::appointments());
+        file.scan([&](qint64, const RecordView &record) {
+            // Every record is compared, imminent or not; the last equal one wins.
+            if (Text::trim(AppointmentRules::agendaLine(record)) == wanted) {
+                found = {record.value(s("Data")), record.value(s("Ora")), record.value(s("Contatto")),
+                         record.value(s("Cel"))};
+            }
+            return true;
+        });
+        file.close();
+    } catch (const ArchiveError &) {
+        return; // the selection stays as it was
+    }
+    if (found.isEmpty())
+        return;
+    titData->setText(Text::trim(found.at(0)));
+    titOra->setText(Text::trim(found.at(1)));
+    titContatto->setText(Text::trim(found.at(2)));
+    titCel->setText(Text::trim(found.at(3)));
+}
+
+void TfrmAgenda::btnArchivioClick()
+{
+    QWidget *card = m_context.window(WindowId::Appointments);
+    if (!card)
+        return;
+    card->showMaximized();
+    card->raise();
+    card->activateWindow();
+    hide();
+}
+
+void TfrmAgenda::btnWhatsAppClick()
+{
+    if (lstRecords->count() == 0) {
+        services().messages.warning(warnEmptyList);
+        return;
+    }
+    if (lstRecords->selectedItems().isEmpty()) {
+        services().messages.warning(warnNoSelection);
+        return;
+    }
+    TfrmWhatsApp_Message::remind(this, services(), Text::trim(titData->text()), Text::trim(titOra->text()),
+                                 Text::trim(titContatto->text()), Text::trim(titCel->text()));
+}
+
+void TfrmAgenda::imgGuidaClick()
+{
+    TfrmGuida::showHelp(this, services(), AgendaHelp::title(), AgendaHelp::text());
+}
+
+void TfrmAgenda::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmAgenda::closeEvent(QCloseEvent *event)
+{
+    if (m_soundLoaded)
+        services().sound.stop();
+    event->accept();
+    QWidget::closeEvent(event);
+    m_context.showHome();
+}
+
+} // namespace lumivista

@@ -1,0 +1,111 @@
+#include "TfrmWhatsApp_Message.h"
+#include "app/WindowPlacement.h"
+#include "archive/PictureButton.h"
+#include "core/Text.h"
+#include "core/WhatsAppLink.h"
+#include "platform/Services.h"
+#include "platform/ShellService.h"
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lumivista {
+
+namespace {
+
+QLabel *banner(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(QStringLiteral("background: #3030DD; color: white; font-weight: bold; padding: 4px;"));
+    return label;
+}
+
+} // namespace
+
+TfrmWhatsApp_Message::TfrmWhatsApp_Message(Services &services, QWidget *parent)
+    : QDialog(parent)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("frmWhatsApp_Message"));
+    setWindowTitle(QStringLiteral(" Invio messaggio di WhatsApp"));
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(16, 16, 16, 16);
+    column->setSpacing(8);
+
+    const auto edit = [this](const char *name) {
+        auto *e = new QLineEdit(this);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setReadOnly(true);
+        e->setMinimumWidth(300);
+        return e;
+    };
+    const auto form = [this, column](const QList<std::pair<QString, QLineEdit *>> &rows) {
+        auto *f = new QFormLayout;
+        f->setLabelAlignment(Qt::AlignRight);
+        for (const auto &[caption, e] : rows) {
+            auto *label = new QLabel(caption, this);
+            label->setBuddy(e);
+            e->setAccessibleName(caption);
+            f->addRow(label, e);
+        }
+        column->addLayout(f);
+    };
+
+    column->addWidget(banner(QStringLiteral("PROMEMORIA APPUNTAMENTO"), this));
+    txtData = edit("txtData");
+    txtOra = edit("txtOra");
+    form({{QStringLiteral("Data appuntamento:"), txtData}, {QStringLiteral("Ora appuntamento:"), txtOra}});
+    column->addWidget(banner(QStringLiteral("DATI CLIENTE"), this));
+    txtContatto = edit("txtContatto");
+    txtCel = edit("txtCel");
+    form({{QStringLiteral("Cognome e nome:"), txtContatto}, {QStringLiteral("Cellulare:"), txtCel}});
+
+    btnWhatsApp = new PictureButton(QStringLiteral("btnWhatsApp"), QStringLiteral("Invia messaggio"),
+                                    QStringLiteral("whatsapp"),
+                                    QStringLiteral("Invia il promemoria dell'appuntamento al cliente tramite WhatsApp."),
+                                    this);
+    btnWhatsApp->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    btnWhatsApp->setIconSize(QSize(40, 40));
+    btnWhatsApp->setAutoRaise(false);
+    btnWhatsApp->setFocusPolicy(Qt::StrongFocus);
+    btnWhatsApp->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    btnWhatsApp->setStyleSheet(QStringLiteral(
+        "QToolButton { background: #25A244; color: white; font-size: 14pt; font-weight: bold; border: none;"
+        " border-radius: 8px; padding: 8px 16px; }"
+        "QToolButton:hover, QToolButton:focus { background: #1E8A39; }"));
+    column->addSpacing(6);
+    column->addWidget(btnWhatsApp);
+
+    btnChiudi = new QPushButton(QStringLiteral("Annulla"), this);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    column->addWidget(btnChiudi, 0, Qt::AlignRight);
+
+    connect(btnWhatsApp, &QToolButton::clicked, this, &TfrmWhatsApp_Message::btnWhatsAppClick);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    setFixedSize(sizeHint());
+}
+
+void TfrmWhatsApp_Message::btnWhatsAppClick()
+{
+    m_services.shell.open(WhatsAppLink::reminder(Text::trim(txtCel->text()), Text::trim(txtOra->text()),
+                                                 Text::trim(txtData->text())));
+    accept();
+}
+
+void TfrmWhatsApp_Message::remind(QWidget *owner, Services &services, const QString &data, const QString &ora,
+                                  const QString &contatto, const QString &cel)
+{
+    TfrmWhatsApp_Message window(services, owner);
+    window.txtData->setText(Text::trim(data));
+    window.txtOra->setText(Text::trim(ora));
+    window.txtContatto->setText(Text::trim(contatto));
+    window.txtCel->setText(Text::trim(cel));
+    WindowPlacement::centreOver(&window, owner);
+    window.exec();
+}
+
+} // namespace lumivista
