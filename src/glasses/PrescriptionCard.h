@@ -1,0 +1,92 @@
+#pragma once
+#include "archive/CardWindow.h"
+#include "core/Settings.h"
+#include <QStringList>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace lumivista {
+
+/** What tells the eyeglass card and the contact-lens card apart; everything
+ *  else is the one PrescriptionCard design. */
+struct PrescriptionSpec
+{
+    PrescriptionKind kind = PrescriptionKind::Glasses;
+    const RecordLayout *layout = nullptr;
+    QString caption;
+    QString key;              // hand-over key: "occhiali" or "lenti"
+    QString typeCaption;      // label of txtTipoOc
+    QString typeWarning;      // Save's warning for an empty txtTipoOc
+    QString useCaption;       // label of txtUso
+    QString paidHint;         // hint of chkSaldato
+    QString accessorySection; // heading of the txtMontatura rows
+    QStringList accessoryRows;
+    QString rightSection;     // heading of the txtLenteDX rows
+    QString leftSection;      // heading of the txtLenteSX rows
+    QStringList lensRows;
+    QStringList amountRows;   // titles of txtImporto01 ... txtImporto06
+    /** Lens card: the notes are the last row of the accessories and follow
+     *  them in the Enter order; there is no declaration of conformity. */
+    bool notesWithAccessories = false;
+};
+
+/** A prescription card: shop and client header, frame or accessories, two
+ *  lenses, six amounts with deposit, balance and total, payment and notes.
+ *  Numbers itself on New from the settings file and the archive's count,
+ *  and keeps the shop lines in the settings file between showings. */
+class PrescriptionCard : public CardWindow
+{
+    Q_OBJECT
+public:
+    PrescriptionCard(AppContext &context, PrescriptionSpec spec, QWidget *parent = nullptr);
+
+    /** The shared card definition built from a spec. */
+    static CardDefinition definitionFor(const PrescriptionSpec &spec);
+
+    const PrescriptionSpec &spec() const { return m_spec; }
+
+    /** Balance into txtTotale and total into txtDovuto; a non-number anywhere
+     *  empties the amounts, balance and total but keeps the deposit. */
+    void computeTotals();
+
+    QLineEdit *txtData = nullptr;
+    QLineEdit *txtConsegna = nullptr;
+    QLineEdit *txtTotale = nullptr;
+    QLabel *txtDovuto = nullptr;
+    QCheckBox *chkSaldato = nullptr;
+    QLabel *lblInizio = nullptr;
+    QPushButton *btnFocus = nullptr;
+
+    void impNumerazioneClick();
+    void impDataClick();
+    void impConsegnaClick();
+
+protected:
+    void clearCard() override;
+    void prepareNew() override;
+    void prepareShow() override;
+    void afterDuplicate() override;
+    bool beforeSave() override;
+    bool handleEnter(QWidget *widget) override;
+    bool handleKey(QWidget *widget, QKeyEvent *key) override;
+    void beforeClose() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildFields();
+    QLineEdit *makeEdit(const QString &field, QWidget *parent);
+    QWidget *withButton(QWidget *edit, const CommandDef &command, QWidget *parent);
+    QLineEdit *edit(const QString &name) const;
+    QList<QLineEdit *> shopLines() const;
+    void openPicker(QLineEdit *dateField);
+    bool isAmount(const QWidget *widget) const;
+    void amountExit(QLineEdit *amount);
+    void today(QLineEdit *dateField);
+
+    PrescriptionSpec m_spec;
+    QList<QLineEdit *> m_amounts; // txtImporto01 ... txtImporto06 and txtFinale
+};
+
+} // namespace lumivista

@@ -1,0 +1,41 @@
+#pragma once
+#include <QDialog>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace lumivista {
+
+/** Sets the start value of the automatic prescription numbers of one kind. The
+ *  opening card writes "occhiali" or "lenti" into lblMemory; the value takes
+ *  effect at the card's next New. */
+class TfrmNumerazione : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmNumerazione(QWidget *parent = nullptr);
+
+    /** Creates the window for owner with the key and caption, shows it modally
+     *  and destroys it. */
+    static void edit(QWidget *owner, const QString &key, const QString &caption);
+
+    QLabel *lblMemory = nullptr;
+    QGroupBox *grpNumerazione = nullptr;
+    QLineEdit *txtInizio = nullptr;
+    QFrame *effInizio = nullptr;
+    QPushButton *btnAnnulla = nullptr;
+    QPushButton *btnApplica = nullptr;
+
+    void FormShow();
+    void txtInizioExit();
+    void btnApplicaClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+} // namespace lumivista

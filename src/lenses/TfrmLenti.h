@@ -1,0 +1,17 @@
+#pragma once
+#include "glasses/PrescriptionCard.h"
+
+namespace lumivista {
+
+/** The contact-lens prescription card: accessories, ten parameters per eye,
+ *  amounts; the twin of the eyeglass card with a longer record. */
+class TfrmLenti : public PrescriptionCard
+{
+    Q_OBJECT
+public:
+    explicit TfrmLenti(AppContext &context, QWidget *parent = nullptr);
+
+    static PrescriptionSpec prescriptionSpec();
+};
+
+} // namespace lumivista
