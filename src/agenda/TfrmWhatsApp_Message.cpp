@@ -5,7 +5,7 @@
 #include "core/WhatsAppLink.h"
 #include "platform/Services.h"
 #include "platform/ShellService.h"
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,26 +43,29 @@ TfrmWhatsApp_Message::TfrmWhatsApp_Message(Services &services, QWidget *parent)
         e->setMinimumWidth(300);
         return e;
     };
-    const auto form = [this, column](const QList<std::pair<QString, QLineEdit *>> &rows) {
-        auto *f = new QFormLayout;
-        f->setLabelAlignment(Qt::AlignRight);
-        for (const auto &[caption, e] : rows) {
-            auto *label = new QLabel(caption, this);
-            label->setBuddy(e);
-            e->setAccessibleName(caption);
-            f->addRow(label, e);
-        }
-        column->addLayout(f);
+    // One grid, so the captions of both sections line up.
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    const auto row = [this, grid](const QString &caption, QLineEdit *e) {
+        auto *label = new QLabel(caption, this);
+        label->setBuddy(e);
+        e->setAccessibleName(caption);
+        const int r = grid->rowCount();
+        grid->addWidget(label, r, 0, Qt::AlignRight);
+        grid->addWidget(e, r, 1);
     };
-
-    column->addWidget(banner(QStringLiteral("PROMEMORIA APPUNTAMENTO"), this));
+    grid->addWidget(banner(QStringLiteral("PROMEMORIA APPUNTAMENTO"), this), 0, 0, 1, 2);
     txtData = edit("txtData");
     txtOra = edit("txtOra");
-    form({{QStringLiteral("Data appuntamento:"), txtData}, {QStringLiteral("Ora appuntamento:"), txtOra}});
-    column->addWidget(banner(QStringLiteral("DATI CLIENTE"), this));
+    row(QStringLiteral("Data appuntamento:"), txtData);
+    row(QStringLiteral("Ora appuntamento:"), txtOra);
+    grid->addWidget(banner(QStringLiteral("DATI CLIENTE"), this), grid->rowCount(), 0, 1, 2);
     txtContatto = edit("txtContatto");
     txtCel = edit("txtCel");
-    form({{QStringLiteral("Cognome e nome:"), txtContatto}, {QStringLiteral("Cellulare:"), txtCel}});
+    row(QStringLiteral("Cognome e nome:"), txtContatto);
+    row(QStringLiteral("Cellulare:"), txtCel);
+    column->addLayout(grid);
 
     btnWhatsApp = new PictureButton(QStringLiteral("btnWhatsApp"), QStringLiteral("Invia messaggio"),
                                     QStringLiteral("whatsapp"),
