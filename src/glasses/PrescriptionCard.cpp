@@ -350,7 +350,7 @@ void PrescriptionCard::buildFields()
         const QString title = m_spec.accessoryRows.at(i - 1);
         QLineEdit *e = makeEdit(numbered("Montatura", i), items);
         e->setAccessibleName(m_spec.accessorySection + QLatin1Char(' ') + title);
-        e->setFixedWidth(165);
+        e->setMinimumWidth(165);
         grid->addWidget(rowTitle(title, items), i, 0);
         grid->addWidget(e, i, 1);
     }
@@ -368,16 +368,19 @@ void PrescriptionCard::buildFields()
         const QString title = m_spec.lensRows.at(i - 1);
         QLineEdit *right = makeEdit(numbered("LenteDX", i), items);
         right->setAccessibleName(m_spec.rightSection + QLatin1Char(' ') + title);
-        right->setFixedWidth(150);
+        right->setMinimumWidth(150);
         QLineEdit *left = makeEdit(numbered("LenteSX", i), items);
         left->setAccessibleName(m_spec.leftSection + QLatin1Char(' ') + title);
-        left->setFixedWidth(150);
+        left->setMinimumWidth(150);
         grid->addWidget(right, i, 3);
         grid->addWidget(rowTitle(title, items), i, 4, Qt::AlignHCenter);
         grid->addWidget(left, i, 5);
     }
+    // Extra width goes to the edits, so the band lines up with the header above.
+    for (int c : {1, 3, 5})
+        grid->setColumnStretch(c, 1);
     grid->setRowStretch(grid->rowCount(), 1);
-    band->addWidget(items);
+    band->addWidget(items, 1);
 
     auto *amounts = groupFrame(fieldsArea());
     addBackground(amounts);
@@ -440,7 +443,6 @@ void PrescriptionCard::buildFields()
     }
     amountGrid->setRowStretch(row, 1);
     band->addWidget(amounts);
-    band->addStretch(1);
 
     if (!m_spec.notesWithAccessories) {
         auto *bottom = groupFrame(fieldsArea());
