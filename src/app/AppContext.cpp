@@ -3,6 +3,12 @@
 
 namespace lumivista {
 
+AppContext::~AppContext()
+{
+    while (!m_owned.isEmpty())
+        delete m_owned.takeLast().data();
+}
+
 void AppContext::showHome()
 {
     if (QWidget *home = window(WindowId::Home)) {

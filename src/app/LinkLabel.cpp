@@ -12,6 +12,7 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent
     setAccessibleName(text);
     QFont f = font();
     f.setUnderline(true);
+    f.setPointSize(10);
     setFont(f);
     setPressedLook(false);
 }

@@ -54,6 +54,7 @@ TfrmGuida::TfrmGuida(Services &services, QWidget *parent) : QDialog(parent), m_s
     memoFont.setBold(true);
     txtGuida->setFont(memoFont);
     txtGuida->setAccessibleName(QStringLiteral("Guida"));
+    txtGuida->document()->setDocumentMargin(8);
 
     imgPdf = new QToolButton(this);
     imgPdf->setObjectName(QStringLiteral("imgPdf"));
@@ -67,7 +68,7 @@ TfrmGuida::TfrmGuida(Services &services, QWidget *parent) : QDialog(parent), m_s
 
     lnkGuida = new LinkLabel(QStringLiteral("Visualizza guida in formato PDF"), this);
     lnkGuida->setObjectName(QStringLiteral("lnkGuida"));
-    lnkGuida->setGeometry(58, 522, 300, 32);
+    lnkGuida->setGeometry(58, 522, 320, 32);
 
     cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));

@@ -1,0 +1,29 @@
+#include "FocusFrame.h"
+#include <QEvent>
+
+namespace lumivista {
+
+FocusFrame::FocusFrame(const QString &name, QWidget *edit, int margin) : QFrame(edit->parentWidget())
+{
+    setObjectName(name);
+    setGeometry(edit->geometry().adjusted(-margin, -margin, margin, margin));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0x00));
+    setPalette(p);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    stackUnder(edit);
+    setVisible(edit->hasFocus());
+    edit->installEventFilter(this);
+}
+
+bool FocusFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn)
+        show();
+    else if (event->type() == QEvent::FocusOut)
+        hide();
+    return QFrame::eventFilter(watched, event);
+}
+
+} // namespace lumivista

@@ -1,0 +1,67 @@
+#include "Startup.h"
+#include "AppContext.h"
+#include "TfrmAvvio.h"
+#include "TfrmCambiaPassword.h"
+#include "TfrmPassword.h"
+#include "agenda/TfrmAgenda.h"
+#include "appointments/TfrmArchivio_Scadenze.h"
+#include "clients/TfrmClients.h"
+#include "platform/QtServices.h"
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace lumivista {
+
+void Startup::applyConventions(QApplication &app)
+{
+    app.setApplicationName(QStringLiteral("Lumivista"));
+    app.setApplicationDisplayName(QString());
+    app.setApplicationVersion(QStringLiteral("1.0.0"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/logo.svg")));
+    // Windows are hidden and shown all the time; the program ends only by Esci on
+    // the login window or by closing the home screen.
+    app.setQuitOnLastWindowClosed(false);
+
+    // Italian throughout: decimal comma without grouping, Italian month and day
+    // names in the calendars. Dates are always written dd/mm/yyyy explicitly.
+    QLocale italian(QLocale::Italian, QLocale::Italy);
+    italian.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(italian);
+
+    static QTranslator *qtTranslator = nullptr;
+    if (!qtTranslator) {
+        qtTranslator = new QTranslator(&app);
+        if (qtTranslator->load(italian, QStringLiteral("qtbase"), QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            app.installTranslator(qtTranslator);
+    }
+}
+
+void Startup::createWindows(AppContext &context)
+{
+    context.adopt(WindowId::Password, new TfrmPassword(context));
+    context.adopt(WindowId::Home, new TfrmAvvio(context));
+    context.adopt(WindowId::ChangePassword, new TfrmCambiaPassword(context));
+    createWorkingWindows(context);
+}
+
+void Startup::createWorkingWindows(AppContext &context)
+{
+    context.adopt(WindowId::Clients, new TfrmClients(context));
+    context.adopt(WindowId::Appointments, new TfrmArchivio_Scadenze(context));
+    context.adopt(WindowId::Agenda, new TfrmAgenda(context));
+}
+
+int Startup::run(QApplication &app)
+{
+    applyConventions(app);
+    QtServices services;
+    AppContext context(services.services());
+    createWindows(context);
+    context.window(WindowId::Password)->show();
+    return app.exec();
+}
+
+} // namespace lumivista
