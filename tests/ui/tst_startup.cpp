@@ -1,5 +1,7 @@
 #include "TestFolder.h"
 #include "app/AppContext.h"
+#include "app/InitialPassword.h"
+#include "core/PasswordFile.h"
 #include "app/Startup.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
@@ -64,6 +66,16 @@ private Q_SLOTS:
         // The context owns its windows: none outlives it.
         for (QWidget *window : QApplication::topLevelWidgets())
             QVERIFY2(before.contains(window), window->metaObject()->className());
+    }
+
+    void installedCredentialsHoldTheInitialPassword()
+    {
+        const QString installed = QFINDTESTDATA("../../assets/unins000.dll");
+        QVERIFY(!installed.isEmpty());
+        TestFolder folder;
+        QVERIFY(QFile::copy(installed, folder.file(QStringLiteral("unins000.dll"))));
+        QCOMPARE(PasswordFile::read().value(), InitialPassword::word());
+        QVERIFY(InitialPassword::word().size() >= TfrmCambiaPassword::MinimumLength);
     }
 };
 
