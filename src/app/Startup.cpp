@@ -6,6 +6,8 @@
 #include "agenda/TfrmAgenda.h"
 #include "appointments/TfrmArchivio_Scadenze.h"
 #include "clients/TfrmClients.h"
+#include "glasses/TfrmOcchiali.h"
+#include "lenses/TfrmLenti.h"
 #include "platform/QtServices.h"
 #include <QApplication>
 #include <QLibraryInfo>
@@ -50,6 +52,8 @@ void Startup::createWindows(AppContext &context)
 void Startup::createWorkingWindows(AppContext &context)
 {
     context.adopt(WindowId::Clients, new TfrmClients(context));
+    context.adopt(WindowId::Glasses, new TfrmOcchiali(context));
+    context.adopt(WindowId::Lenses, new TfrmLenti(context));
     context.adopt(WindowId::Appointments, new TfrmArchivio_Scadenze(context));
     context.adopt(WindowId::Agenda, new TfrmAgenda(context));
 }
