@@ -1,7 +1,7 @@
 #include "GeneralHelp.h"
 #include "InitialPassword.h"
-#include "TfrmCambiaPassword.h"
 #include "clients/ClientHelp.h"
+#include "core/PasswordFile.h"
 #include <QStringList>
 
 namespace lumivista {
@@ -97,7 +97,7 @@ QString GeneralHelp::text()
             "qualunque momento con il pulsante Cambia password della finestra di accesso: occorre indicare la "
             "vecchia password e scrivere due volte la nuova, che deve contenere almeno %2 caratteri.")
             .arg(InitialPassword::word())
-            .arg(TfrmCambiaPassword::MinimumLength),
+            .arg(PasswordFile::MinimumLength),
         QStringLiteral("CHIAVETTA USB E COPIE DI SICUREZZA"),
         QStringLiteral(
             "Tutti i dati di Lumivista si trovano nella cartella del programma: archivi, impostazioni, password, "

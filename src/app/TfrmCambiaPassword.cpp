@@ -107,10 +107,10 @@ void TfrmCambiaPassword::cmdOKClick()
                                  "E' necessario reinserire entrambi i valori."));
         return;
     }
-    if (newPassword.size() < MinimumLength) {
+    if (newPassword.size() < PasswordFile::MinimumLength) {
         refuseNew(QStringLiteral("Attenzione: la nuova password deve contenere almeno %1 caratteri. "
                                  "E' necessario reinserire entrambi i valori.")
-                      .arg(MinimumLength));
+                      .arg(PasswordFile::MinimumLength));
         return;
     }
     // The scrambling keeps 8 bits per character: anything else could never be typed back.

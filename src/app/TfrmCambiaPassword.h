@@ -18,9 +18,6 @@ class TfrmCambiaPassword : public QWidget
 public:
     explicit TfrmCambiaPassword(AppContext &context, QWidget *parent = nullptr);
 
-    /** The shortest new password accepted, as the general help promises. */
-    static constexpr int MinimumLength = 8;
-
     QLabel *imgLogo = nullptr;
     QLabel *lblPasswordOld = nullptr;
     QLabel *lblPasswordNew = nullptr;

@@ -10,6 +10,9 @@ namespace lumivista {
 class PasswordFile
 {
 public:
+    /** The shortest new password accepted, as the user guide promises. */
+    static constexpr int MinimumLength = 8;
+
     static QString path();
 
     /** The stored password, unscrambled and trimmed. A missing file or key gives

@@ -75,7 +75,7 @@ private Q_SLOTS:
         TestFolder folder;
         QVERIFY(QFile::copy(installed, folder.file(QStringLiteral("unins000.dll"))));
         QCOMPARE(PasswordFile::read().value(), InitialPassword::word());
-        QVERIFY(InitialPassword::word().size() >= TfrmCambiaPassword::MinimumLength);
+        QVERIFY(InitialPassword::word().size() >= PasswordFile::MinimumLength);
     }
 };
 
