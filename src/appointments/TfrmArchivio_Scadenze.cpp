@@ -4,6 +4,7 @@
 #include "archive/LengthValidator.h"
 #include "archive/PictureButton.h"
 #include "core/Amount.h"
+#include "core/KeyRules.h"
 #include "core/RecordFile.h"
 #include "core/Text.h"
 #include "core/WhatsAppLink.h"
@@ -98,30 +99,6 @@ QStringList numbers(int count)
     for (int k = 0; k < count; ++k)
         list << QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
     return list;
-}
-
-bool isEnter(const QKeyEvent *key)
-{
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
-
-/** Keys that move around the window or are only modifiers: they never count as typing. */
-bool isNavigationOrModifier(const QKeyEvent *key)
-{
-    switch (key->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace
@@ -223,27 +200,13 @@ void TfrmArchivio_Scadenze::buildFields()
         grid->addWidget(captionFor(edit, caption, box), gridRow, column, 1, span);
         QWidget *cell = edit;
         for (const FieldButton &fb : buttons) {
-            if (edit->objectName() != QLatin1String(fb.field))
-                continue;
-            cell = new QWidget(box);
-            auto *h = new QHBoxLayout(cell);
-            h->setContentsMargins(0, 0, 0, 0);
-            h->setSpacing(4);
-            h->addWidget(edit, 1);
-            auto *b = new PictureButton(fb.command.name, QString(), fb.command.icon, fb.command.hint, cell);
-            b->setAccessibleName(fb.command.caption);
-            b->setIconSize(QSize(20, 20));
-            b->setEnabled(fb.command.enabled);
-            setHint(b, fb.command.hint);
-            h->addWidget(b);
+            if (edit->objectName() == QLatin1String(fb.field))
+                cell = withButton(edit, fb.command);
         }
         grid->addWidget(cell, gridRow + 1, column, 1, span);
     };
-    const auto lineEdit = [](QWidget *parent, const char *name, int limit) {
-        auto *edit = new QLineEdit(parent);
-        edit->setObjectName(QString::fromLatin1(name));
-        edit->setValidator(new LengthValidator(limit, edit));
-        return edit;
+    const auto lineEdit = [this](QWidget *parent, const char *name, int limit) {
+        return newEdit(parent, QString::fromLatin1(name), limit);
     };
     const auto timeCombo = [](QWidget *parent, const char *name, int count) {
         auto *combo = new QComboBox(parent);
@@ -490,7 +453,7 @@ void TfrmArchivio_Scadenze::txtEmailChange(const QString &text)
 bool TfrmArchivio_Scadenze::handleKey(QWidget *widget, QKeyEvent *key)
 {
     if (widget == txtData) {
-        if (isEnter(key) || isNavigationOrModifier(key))
+        if (KeyRules::isEnter(key->key()) || KeyRules::isNavigationOnly(key->key()))
             return false;
         if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) {
             txtData->clear();
@@ -500,7 +463,7 @@ bool TfrmArchivio_Scadenze::handleKey(QWidget *widget, QKeyEvent *key)
         return true;
     }
     if (widget == txtOreApp || widget == txtMinutiApp) {
-        if (isEnter(key) || isNavigationOrModifier(key))
+        if (KeyRules::isEnter(key->key()) || KeyRules::isNavigationOnly(key->key()))
             return false;
         // F4 and Alt+Down open the list, so the keyboard can still pick a value.
         if (key->key() == Qt::Key_F4 || (key->key() == Qt::Key_Down && (key->modifiers() & Qt::AltModifier)))
@@ -508,7 +471,7 @@ bool TfrmArchivio_Scadenze::handleKey(QWidget *widget, QKeyEvent *key)
         return true;
     }
     if (widget == txtImporto) {
-        if (isEnter(key) || isNavigationOrModifier(key))
+        if (KeyRules::isEnter(key->key()) || KeyRules::isNavigationOnly(key->key()))
             return false;
         return !Amount::keyPasses(key->key(), key->text());
     }

@@ -1,7 +1,9 @@
 #include "CardWindow.h"
+#include "LengthValidator.h"
 #include "PictureButton.h"
 #include "app/AppContext.h"
 #include "app/TfrmGuida.h"
+#include "core/KeyRules.h"
 #include "core/Messages.h"
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
@@ -41,22 +43,6 @@ QLineEdit:focus, QComboBox:focus { background: #FFFF00; }
 const char *const plainEditStyle = R"(
 QLineEdit, QComboBox { background: white; border: 1px solid #87CEEB; padding: 1px 3px; min-height: 20px; }
 )";
-
-bool isDigitKeyAllowed(const QKeyEvent *key)
-{
-    switch (key->key()) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        return true;
-    default:
-        break;
-    }
-    const QString text = key->text();
-    return text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9')
-        && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-}
 
 } // namespace
 
@@ -204,6 +190,30 @@ QLabel *CardWindow::captionFor(QWidget *edit, const QString &caption, QWidget *p
     label->setBuddy(edit);
     edit->setAccessibleName(caption);
     return label;
+}
+
+QLineEdit *CardWindow::newEdit(QWidget *parent, const QString &name, int limit)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setValidator(new LengthValidator(limit, edit));
+    return edit;
+}
+
+QWidget *CardWindow::withButton(QWidget *edit, const CommandDef &command, QWidget *parent)
+{
+    auto *cell = new QWidget(parent ? parent : edit->parentWidget());
+    auto *row = new QHBoxLayout(cell);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
+    row->addWidget(edit, 1);
+    auto *b = new PictureButton(command.name, QString(), command.icon, command.hint, cell);
+    b->setAccessibleName(command.caption);
+    b->setIconSize(QSize(20, 20));
+    b->setEnabled(command.enabled);
+    setHint(b, command.hint);
+    row->addWidget(b);
+    return cell;
 }
 
 QString CardWindow::position() const
@@ -433,7 +443,7 @@ bool CardWindow::eventFilter(QObject *watched, QEvent *event)
             break;
         if (handleKey(w, key))
             return true;
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (KeyRules::isEnter(key->key())) {
             const auto i = m_cycle.indexOf(w);
             if (i < 0)
                 break;
@@ -441,7 +451,7 @@ bool CardWindow::eventFilter(QObject *watched, QEvent *event)
                 m_cycle.at((i + 1) % m_cycle.size())->setFocus(Qt::TabFocusReason);
             return true;
         }
-        if (m_digitOnly.contains(w) && !isDigitKeyAllowed(key))
+        if (m_digitOnly.contains(w) && !KeyRules::passes(key->key(), key->text(), u"0123456789"))
             return true;
         break;
     }

@@ -72,6 +72,10 @@ protected:
     void addBackground(QWidget *widget);
     /** A caption label above an edit, with the edit as its buddy. */
     QLabel *captionFor(QWidget *edit, const QString &caption, QWidget *parent = nullptr);
+    /** A line edit with its objectName and typing limit. */
+    QLineEdit *newEdit(QWidget *parent, const QString &name, int limit);
+    /** The edit with a small picture button at its right end; returns the cell to lay out. */
+    QWidget *withButton(QWidget *edit, const CommandDef &command, QWidget *parent = nullptr);
 
     // Steps a card may change.
     /** Empties fields and position. */

@@ -223,26 +223,13 @@ void TfrmClients::buildFields()
     const QList<FieldButton> buttons = fieldButtons();
     for (const VisibleField &f : visibleFields) {
         QWidget *box = grids[f.column]->parentWidget();
-        auto *edit = new QLineEdit(box);
-        edit->setObjectName(QLatin1String("txt") + QLatin1String(f.name));
-        edit->setValidator(new LengthValidator(f.limit, edit));
+        QLineEdit *edit = newEdit(box, QLatin1String("txt") + QLatin1String(f.name), f.limit);
         QLabel *label = captionFor(edit, s(f.caption), box);
         grids[f.column]->addWidget(label, f.row * 2, f.cell, 1, f.span);
         QWidget *cell = edit;
         for (const FieldButton &fb : buttons) {
-            if (QLatin1String(fb.field) != QLatin1String(f.name))
-                continue;
-            cell = new QWidget(box);
-            auto *h = new QHBoxLayout(cell);
-            h->setContentsMargins(0, 0, 0, 0);
-            h->setSpacing(4);
-            h->addWidget(edit, 1);
-            auto *b = new PictureButton(fb.command.name, QString(), fb.command.icon, fb.command.hint, cell);
-            b->setAccessibleName(fb.command.caption);
-            b->setIconSize(QSize(20, 20));
-            b->setEnabled(fb.command.enabled);
-            setHint(b, fb.command.hint);
-            h->addWidget(b);
+            if (QLatin1String(fb.field) == QLatin1String(f.name))
+                cell = withButton(edit, fb.command);
         }
         grids[f.column]->addWidget(cell, f.row * 2 + 1, f.cell, 1, f.span);
     }

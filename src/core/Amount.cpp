@@ -1,5 +1,6 @@
 #include "Amount.h"
 #include "Decimal.h"
+#include "KeyRules.h"
 #include "Text.h"
 #include <Qt>
 
@@ -19,19 +20,7 @@ QString formatCents(const Decimal &value)
 
 bool Amount::keyPasses(int key, const QString &text)
 {
-    switch (key) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        return true;
-    default:
-        break;
-    }
-    if (text.size() != 1)
-        return false;
-    const QChar c = text.at(0);
-    return c == QLatin1Char(',') || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+    return KeyRules::passes(key, text, u"0123456789,");
 }
 
 QString Amount::completeDecimals(const QString &text)

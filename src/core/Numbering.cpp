@@ -1,4 +1,5 @@
 #include "Numbering.h"
+#include "KeyRules.h"
 #include "Decimal.h"
 #include "Text.h"
 #include <Qt>
@@ -38,16 +39,7 @@ QString Numbering::normaliseStart(const QString &text)
 
 bool Numbering::keyPasses(int key, const QString &text)
 {
-    switch (key) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        return true;
-    default:
-        break;
-    }
-    return text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
+    return KeyRules::passes(key, text, u"0123456789");
 }
 
 } // namespace lumivista

@@ -6,6 +6,7 @@
 #include "archive/LengthValidator.h"
 #include "archive/PictureButton.h"
 #include "core/Amount.h"
+#include "core/KeyRules.h"
 #include "core/Numbering.h"
 #include "core/RecordFile.h"
 #include "core/Text.h"
@@ -44,29 +45,6 @@ QStringList attachmentLabels()
     for (int i = 1; i <= 3; ++i)
         names << numbered("lblDesc", i);
     return names;
-}
-
-bool isEnter(const QKeyEvent *key)
-{
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
-
-/** Keys that move between controls or only modify others: they never edit a
- *  field, so the field rules leave them alone and the keyboard can always leave. */
-bool isNavigationOnly(const QKeyEvent *key)
-{
-    switch (key->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-        return true;
-    default:
-        return false;
-    }
 }
 
 QLabel *heading(const QString &text, QWidget *parent)
@@ -204,27 +182,8 @@ QLineEdit *PrescriptionCard::edit(const QString &name) const
 
 QLineEdit *PrescriptionCard::makeEdit(const QString &field, QWidget *parent)
 {
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String("txt") + field);
     const RecordLayout &layout = *m_spec.layout;
-    e->setValidator(new LengthValidator(layout.field(layout.indexOf(field)).capacity, e));
-    return e;
-}
-
-QWidget *PrescriptionCard::withButton(QWidget *edit, const CommandDef &command, QWidget *parent)
-{
-    auto *cell = new QWidget(parent);
-    auto *row = new QHBoxLayout(cell);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(3);
-    row->addWidget(edit, 1);
-    auto *b = new PictureButton(command.name, QString(), command.icon, command.hint, cell);
-    b->setAccessibleName(command.caption);
-    b->setIconSize(QSize(20, 20));
-    b->setEnabled(command.enabled);
-    setHint(b, command.hint);
-    row->addWidget(b);
-    return cell;
+    return newEdit(parent, QLatin1String("txt") + field, layout.field(layout.indexOf(field)).capacity);
 }
 
 void PrescriptionCard::buildFields()
@@ -626,7 +585,7 @@ bool PrescriptionCard::handleEnter(QWidget *widget)
 
 bool PrescriptionCard::handleKey(QWidget *widget, QKeyEvent *key)
 {
-    if (isEnter(key) || isNavigationOnly(key))
+    if (KeyRules::isEnter(key->key()) || KeyRules::isNavigationOnly(key->key()))
         return false;
     const bool erase = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
     if (widget == txtData || widget == txtConsegna) {

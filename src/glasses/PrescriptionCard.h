@@ -77,7 +77,6 @@ protected:
 private:
     void buildFields();
     QLineEdit *makeEdit(const QString &field, QWidget *parent);
-    QWidget *withButton(QWidget *edit, const CommandDef &command, QWidget *parent);
     QLineEdit *edit(const QString &name) const;
     QList<QLineEdit *> shopLines() const;
     void openPicker(QLineEdit *dateField);
