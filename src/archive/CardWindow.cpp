@@ -23,7 +23,7 @@ namespace lumivista {
 namespace {
 
 const char *const cardStyle = R"(
-#cardPanel { background: #F4F7FB; }
+#cardPanel { background: #F4F7FB; border: 1px solid #C8D4E6; border-radius: 8px; }
 QFrame[toolbarGroup="true"] { background: white; border: 1px solid #C8D4E6; border-radius: 6px; }
 QFrame[toolbarGroup="true"] QToolButton { border: none; padding: 2px; font-size: 8pt; }
 QFrame[toolbarGroup="true"] QToolButton:hover { background: #E6EEFA; border-radius: 4px; }
@@ -65,6 +65,11 @@ Services &CardWindow::services() const
 void CardWindow::buildFrame()
 {
     setStyleSheet(QLatin1String(cardStyle));
+    // The maximised window around the fixed panel is a calm frame, not system grey.
+    QPalette frame = palette();
+    frame.setColor(QPalette::Window, QColor(0xDD, 0xE5, 0xF0));
+    setPalette(frame);
+    setAutoFillBackground(true);
     auto *outer = new QGridLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     m_panel = new QWidget(this);
