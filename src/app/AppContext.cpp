@@ -1,4 +1,5 @@
 #include "AppContext.h"
+#include "WindowPlacement.h"
 #include <QCoreApplication>
 
 namespace lumivista {
@@ -12,7 +13,7 @@ AppContext::~AppContext()
 void AppContext::showHome()
 {
     if (QWidget *home = window(WindowId::Home)) {
-        home->showMaximized();
+        WindowPlacement::showMaximized(home);
         home->raise();
         home->activateWindow();
         return;

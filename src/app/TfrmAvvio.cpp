@@ -4,6 +4,7 @@
 #include "TfrmGuida.h"
 #include "TfrmInfo.h"
 #include "TfrmSplash.h"
+#include "WindowPlacement.h"
 #include "platform/ShellService.h"
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -187,7 +188,7 @@ void TfrmAvvio::openWorkingWindow(WindowId target)
     QWidget *window = m_context.window(target);
     if (!window)
         return;
-    window->showMaximized();
+    WindowPlacement::showMaximized(window);
     window->raise();
     window->activateWindow();
     hide();

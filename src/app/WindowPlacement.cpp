@@ -5,6 +5,14 @@
 
 namespace lumivista {
 
+void WindowPlacement::showMaximized(QWidget *window)
+{
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen && !window->isVisible())
+        window->setGeometry(screen->availableGeometry());
+    window->showMaximized();
+}
+
 void WindowPlacement::centreOnScreen(QWidget *window)
 {
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();

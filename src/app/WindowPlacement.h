@@ -8,6 +8,9 @@ namespace lumivista {
 class WindowPlacement
 {
 public:
+    /** Shows a main working window maximised. It is first sized to the screen's
+     *  free area, so it fills the screen even where no window manager maximises it. */
+    static void showMaximized(QWidget *window);
     /** Centres the window on the screen that shows it (or the primary screen). */
     static void centreOnScreen(QWidget *window);
     /** Centres the window over another one; on the screen when there is none. */
