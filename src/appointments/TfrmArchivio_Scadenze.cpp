@@ -323,21 +323,12 @@ void TfrmArchivio_Scadenze::wireCommands()
 {
     const CardCommands &c = definition().commands;
     const QList<std::pair<QString, void (TfrmArchivio_Scadenze::*)()>> wiring = {
-        {c.newRecord, &CardWindow::commandNew},
-        {c.duplicate, &TfrmArchivio_Scadenze::cmdDuplicaClick},
-        {c.save, &TfrmArchivio_Scadenze::cmdSalvaClick},
-        {c.first, &CardWindow::commandFirst},
-        {c.previous, &CardWindow::commandPrevious},
-        {c.next, &CardWindow::commandNext},
-        {c.last, &CardWindow::commandLast},
-        {c.help, &CardWindow::commandHelp},
         {s("impData"), &TfrmArchivio_Scadenze::impDataClick},
         {s("btnEmail"), &TfrmArchivio_Scadenze::btnEmailClick},
         {s("btnWhatsApp"), &TfrmArchivio_Scadenze::btnWhatsAppClick},
     };
     for (const auto &[name, slot] : wiring)
         connect(button(name), &QToolButton::clicked, this, slot);
-    connect(button(c.close), &QToolButton::clicked, this, &QWidget::close);
     connect(txtEmail, &QLineEdit::textChanged, this, &TfrmArchivio_Scadenze::txtEmailChange);
 
     for (QWidget *w : {static_cast<QWidget *>(txtOreApp), static_cast<QWidget *>(txtMinutiApp),
@@ -380,13 +371,12 @@ void TfrmArchivio_Scadenze::leaveField(QWidget *widget)
     }
 }
 
-void TfrmArchivio_Scadenze::cmdSalvaClick()
+void TfrmArchivio_Scadenze::prepareSave()
 {
     // Whatever leaving the field being edited does must happen before the checks.
     QWidget *focused = focusWidget();
     leaveField(focused);
     button(definition().commands.save)->setFocus(Qt::OtherFocusReason);
-    commandSave();
 }
 
 bool TfrmArchivio_Scadenze::beforeSave()
@@ -397,19 +387,17 @@ bool TfrmArchivio_Scadenze::beforeSave()
     return true;
 }
 
-void TfrmArchivio_Scadenze::cmdDuplicaClick()
+bool TfrmArchivio_Scadenze::beforeDuplicate()
 {
-    if (!position().isEmpty()) {
-        // An unreachable archive is reported now, before anything is cleared.
-        try {
-            RecordFile file(RecordFile::pathFor(*definition().layout), *definition().layout);
-            file.close();
-        } catch (const ArchiveError &) {
-            showAccessFailure(Command::Duplicate);
-            return;
-        }
+    // An unreachable archive is reported now, before anything is cleared.
+    try {
+        RecordFile file(RecordFile::pathFor(*definition().layout), *definition().layout);
+        file.close();
+    } catch (const ArchiveError &) {
+        showAccessFailure(Command::Duplicate);
+        return false;
     }
-    commandDuplicate();
+    return true;
 }
 
 void TfrmArchivio_Scadenze::impDataClick()

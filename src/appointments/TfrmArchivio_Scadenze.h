@@ -27,8 +27,6 @@ public:
     QLabel *lblOra = nullptr;
     QCheckBox *chkOttemperata = nullptr;
 
-    void cmdSalvaClick();
-    void cmdDuplicaClick();
     void impDataClick();
     void btnEmailClick();
     void btnWhatsAppClick();
@@ -37,6 +35,8 @@ protected:
     void clearCard() override;
     void afterDuplicate() override;
     bool beforeSave() override;
+    void prepareSave() override;
+    bool beforeDuplicate() override;
     bool handleKey(QWidget *widget, QKeyEvent *key) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -125,7 +125,12 @@ void CardWindow::buildFrame()
     panInfo->setAccessibleName(QStringLiteral("Suggerimento"));
     panInfo->setFixedHeight(28);
     column->addWidget(panInfo);
+}
 
+void CardWindow::bindFields()
+{
+    m_binder = std::make_unique<FieldBinder>(*m_def.layout, this);
+    // Wired here, not in the frame, so a card may also place its commands itself.
     const CardCommands &c = m_def.commands;
     const QList<std::pair<QString, void (CardWindow::*)()>> wiring = {
         {c.newRecord, &CardWindow::commandNew}, {c.duplicate, &CardWindow::commandDuplicate},
@@ -139,11 +144,6 @@ void CardWindow::buildFrame()
     }
     if (auto *b = button(c.close))
         connect(b, &QToolButton::clicked, this, &QWidget::close);
-}
-
-void CardWindow::bindFields()
-{
-    m_binder = std::make_unique<FieldBinder>(*m_def.layout, this);
     m_fieldsArea->setStyleSheet(QLatin1String(m_def.highlight ? highlightStyle : plainEditStyle));
     for (const QString &name : m_def.enterCycle) {
         QWidget *w = field(name);
@@ -280,6 +280,8 @@ void CardWindow::commandDuplicate()
         services().messages.warning(m_def.duplicateRefusal);
         return;
     }
+    if (!beforeDuplicate())
+        return;
     for (const QString &name : m_def.duplicateClears) {
         if (QWidget *w = field(name))
             FieldBinder::setText(w, QString());
@@ -292,6 +294,7 @@ void CardWindow::commandDuplicate()
 
 void CardWindow::commandSave()
 {
+    prepareSave();
     for (const RequiredField &req : m_def.required) {
         QWidget *w = field(req.control);
         if (Text::trim(FieldBinder::text(w)).isEmpty()) {

@@ -84,6 +84,10 @@ protected:
     virtual void prepareNew();
     /** Every time the card is shown; by default as New. */
     virtual void prepareShow();
+    /** Duplicate on a stored card, before anything is emptied; false stops it. */
+    virtual bool beforeDuplicate() { return true; }
+    /** Save, before the required fields are checked (e.g. finish the field being edited). */
+    virtual void prepareSave() {}
     /** After Duplicate emptied its fields, before the notice. */
     virtual void afterDuplicate() {}
     /** After the required fields are present, before the record is built.
