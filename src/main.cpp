@@ -1,8 +1,8 @@
+#include "app/Application.h"
 #include "app/Startup.h"
-#include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    lumivista::Application app(argc, argv);
     return lumivista::Startup::run(app);
 }

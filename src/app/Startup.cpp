@@ -1,5 +1,6 @@
 #include "Startup.h"
 #include "AppContext.h"
+#include "Application.h"
 #include "TfrmAvvio.h"
 #include "TfrmCambiaPassword.h"
 #include "TfrmPassword.h"
@@ -62,6 +63,8 @@ int Startup::run(QApplication &app)
 {
     applyConventions(app);
     QtServices services;
+    if (auto *application = qobject_cast<Application *>(&app))
+        application->setMessages(&services.services().messages);
     AppContext context(services.services());
     createWindows(context);
     context.window(WindowId::Password)->show();
