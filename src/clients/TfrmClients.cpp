@@ -18,7 +18,8 @@ namespace lumivista {
 namespace {
 
 /** A visible field: where it sits in its column's grid (6 sub-columns) and how
- *  many characters can be typed. */
+ *  many characters can be typed. Listed in the Enter cycle's order, which is also
+ *  the creation order, so Tab walks the fields as they are seen and as Enter does. */
 struct VisibleField
 {
     const char *name;
@@ -35,11 +36,11 @@ const VisibleField visibleFields[] = {
     {"Gender", "Sesso:", 1, 0, 1, 0, 2},
     {"BirthDate", "Data di nascita:", 10, 0, 1, 2, 4},
     {"BirthPlace", "Luogo di nascita:", 50, 0, 2, 0, 6},
-    {"Citizenship", "Cittadinanza:", 50, 0, 3, 0, 6},
-    {"Street", "Via e numero civico:", 250, 0, 4, 0, 6},
-    {"City", "Città:", 50, 0, 5, 0, 3},
-    {"State", "Prov.", 2, 0, 5, 3, 1},
-    {"Zip", "CAP:", 30, 0, 5, 4, 2},
+    {"Street", "Via e numero civico:", 250, 0, 3, 0, 6},
+    {"City", "Città:", 50, 0, 4, 0, 3},
+    {"State", "Prov.", 2, 0, 4, 3, 1},
+    {"Zip", "CAP:", 30, 0, 4, 4, 2},
+    {"Citizenship", "Cittadinanza:", 50, 0, 5, 0, 6},
     {"TaxNumber", "Codice fiscale:", 16, 0, 6, 0, 6},
     {"SSN", "Partita IVA:", 11, 0, 7, 0, 6},
     {"Email", "E-mail:", 50, 1, 0, 0, 6},
@@ -77,7 +78,7 @@ QList<FieldButton> fieldButtons()
         {"TaxNumber", {s("btnCodFisc"), s("Codice fiscale"), s("taxcode"), s("Controlla il codice fiscale."), false}},
         {"SSN", {s("btnPartitaIva"), s("Partita IVA"), s("vat"), s("Controlla il numero di partita IVA."), false}},
         {"Email", {s("btnEmail"), s("E-mail"), s("mail"), s("Invia e-mail al cliente."), true}},
-        {"Issues", {s("icoIssues"), s("Questioni in sospeso"), s("issues"),
+        {"Issues", {s("icoIssues"), s("Questioni in sospeso"), s("info"),
                     s("Informazioni sulle questioni in sospeso con il cliente."), true}},
     };
 }
@@ -136,7 +137,8 @@ CardDefinition TfrmClients::cardDefinition()
         },
         {
             {s("cmdExport"), s("Esporta"), s("export"), s("Esporta l'archivio in un file di Excel."), false},
-            {s("cmdDefaulting"), s("In sospeso"), s("list"),
+            // The notice and the help text send the user to "the yellow triangle" for this list.
+            {s("cmdDefaulting"), s("In sospeso"), s("issues"),
              s("Visualizza il riepilogo delle questioni in sospeso con i clienti."), false},
         },
         {

@@ -1,4 +1,5 @@
 #include "TestFolder.h"
+#include "../core/Unprivileged.h"
 #include "app/AppContext.h"
 #include "archive/PictureButton.h"
 #include "clients/TfrmClients.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace lumivista;
 using Kind = FakeMessageService::Kind;
@@ -257,18 +259,47 @@ private Q_SLOTS:
         QCOMPARE(folder->read(archive), r.bytes());
     }
 
+    void accessFailureChangesNothing_data()
+    {
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("folder in place of the archive") << "directory";
+        QTest::newRow("read-only folder, no archive") << "folder";
+        QTest::newRow("read-only archive") << "file";
+    }
     void accessFailureChangesNothing()
     {
-        QDir(folder->path()).mkdir(archive); // a folder where the archive should be
+        QFETCH(QString, cause);
+        const QByteArray path = QFile::encodeName(folder->path());
+        if (cause == "directory") {
+            QDir(folder->path()).mkdir(archive);
+        } else {
+            if (!Unprivileged().ok())
+                QSKIP("Running as root without the right to switch user: permissions cannot bind here");
+            if (cause == "file") {
+                storeThree(); // a readable archive: any read that got through would show a record
+                QVERIFY(::chmod(QFile::encodeName(folder->file(archive)).constData(), 0444) == 0);
+            }
+            QVERIFY(::chmod(path.constData(), 0555) == 0);
+        }
         edit("txtName")->setText("Rossi");
         edit("txtMobilePhone")->setText("333");
-        for (const char *command : {"cmdSave", "cmdFirst", "cmdNext", "cmdPrevious", "cmdLast"}) {
-            fakes->messages.clear();
-            click(QString::fromLatin1(command));
-            QCOMPARE(fakes->messages.last(), (FakeMessageService::Message{Kind::Error, Messages::accessFailure()}));
-            QCOMPARE(pos(), QString());
-            QCOMPARE(edit("txtName")->text(), "Rossi");
+        const QByteArray before = cause == "file" ? folder->read(archive) : QByteArray();
+        {
+            Unprivileged guard;
+            for (const char *command : {"cmdSave", "cmdFirst", "cmdNext", "cmdPrevious", "cmdLast"}) {
+                fakes->messages.clear();
+                click(QString::fromLatin1(command));
+                QCOMPARE(fakes->messages.last(),
+                         (FakeMessageService::Message{Kind::Error, Messages::accessFailure()}));
+                QCOMPARE(pos(), QString());
+                QCOMPARE(edit("txtName")->text(), "Rossi");
+            }
         }
+        QVERIFY(::chmod(path.constData(), 0700) == 0);
+        if (cause == "file")
+            QCOMPARE(folder->read(archive), before);
+        else if (cause == "folder")
+            QVERIFY(!QFileInfo::exists(folder->file(archive)));
     }
 
     void enterCycle()
@@ -281,6 +312,48 @@ private Q_SLOTS:
         edit("txtCitizenship")->setFocus();
         QTest::keyClick(edit("txtCitizenship"), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), edit("txtTaxNumber"));
+    }
+
+    /** Tab walks the fields in the order they are seen, which is the Enter cycle,
+     *  and reaches every enabled command. The digit-only fields discard Tab like
+     *  any other key that is not a digit; Enter leads on from them. */
+    void tabOrder()
+    {
+        const QStringList cycle = card->definition().enterCycle;
+        const QStringList digitOnly = card->definition().digitOnly;
+        QStringList edits;
+        QSet<QWidget *> reached;
+        edit("txtName")->setFocus();
+        for (int i = 0; i < 200 && edits.size() <= cycle.size(); ++i) {
+            QWidget *w = QApplication::focusWidget();
+            QVERIFY(w);
+            reached.insert(w);
+            if (qobject_cast<QLineEdit *>(w))
+                edits << w->objectName();
+            QTest::keyClick(w, Qt::Key_Tab);
+            if (digitOnly.contains(w->objectName())) {
+                QCOMPARE(QApplication::focusWidget(), w);
+                QTest::keyClick(w, Qt::Key_Return);
+            }
+        }
+        QCOMPARE(edits.mid(0, cycle.size()), cycle);
+        QCOMPARE(edits.value(cycle.size()), cycle.first()); // round trip, nothing else in between
+        for (PictureButton *b : card->findChildren<PictureButton *>()) {
+            if (b->isEnabled())
+                QVERIFY2(reached.contains(b), qPrintable(b->objectName()));
+        }
+        // Seen order: within a column each next field is below, or to the right on
+        // the same row; a new column lies to the right of the previous one.
+        for (int i = 1; i < cycle.size(); ++i) {
+            QWidget *a = edit(cycle.at(i - 1));
+            QWidget *b = edit(cycle.at(i));
+            const QPoint pa = a->mapTo(card.get(), QPoint(0, 0));
+            const QPoint pb = b->mapTo(card.get(), QPoint(0, 0));
+            const bool below = pb.y() > pa.y() + a->height() / 2;
+            const bool rightOnRow = qAbs(pb.y() - pa.y()) <= a->height() / 2 && pb.x() > pa.x();
+            const bool nextColumn = pb.x() > pa.x() + a->width() && pb.y() < pa.y();
+            QVERIFY2(below || rightOnRow || nextColumn, qPrintable(cycle.at(i - 1) + " -> " + cycle.at(i)));
+        }
     }
 
     void typingRules_data()
