@@ -96,6 +96,11 @@ Services &TfrmAgenda::services() const
 void TfrmAgenda::buildScreen()
 {
     setStyleSheet(QLatin1String(agendaStyle));
+    // The maximised window around the fixed panel: the same calm frame as the cards.
+    QPalette frame = palette();
+    frame.setColor(QPalette::Window, QColor(0xDD, 0xE5, 0xF0));
+    setPalette(frame);
+    setAutoFillBackground(true);
     auto *outer = new QGridLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto *panel = new QWidget(this);

@@ -85,11 +85,15 @@ TfrmWhatsApp_Message::TfrmWhatsApp_Message(Services &services, QWidget *parent)
 
     btnChiudi = new QPushButton(QStringLiteral("Annulla"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    // Enter must not cancel the reminder behind the user's back; Escape still does.
+    btnChiudi->setAutoDefault(false);
     column->addWidget(btnChiudi, 0, Qt::AlignRight);
 
     connect(btnWhatsApp, &QToolButton::clicked, this, &TfrmWhatsApp_Message::btnWhatsAppClick);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
     setFixedSize(sizeHint());
+    // The fields are only to be checked: the window opens on the send button.
+    btnWhatsApp->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmWhatsApp_Message::btnWhatsAppClick()

@@ -143,6 +143,7 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(AppContext &context, QWidget *paren
     buildFields();
     bindFields();
     wireCommands();
+    orderTabs();
     clearCard();
 }
 
@@ -334,6 +335,38 @@ void TfrmArchivio_Scadenze::wireCommands()
     for (QWidget *w : {static_cast<QWidget *>(txtOreApp), static_cast<QWidget *>(txtMinutiApp),
                        static_cast<QWidget *>(txtAvviso), static_cast<QWidget *>(txtImporto)})
         w->installEventFilter(this);
+    // Nothing can be typed in the time fields, so a click on the value opens the list.
+    for (QComboBox *combo : {txtOreApp, txtMinutiApp})
+        combo->lineEdit()->installEventFilter(this);
+}
+
+void TfrmArchivio_Scadenze::orderTabs()
+{
+    // Tab walks the fields as Enter does, with each field's button after it, then
+    // the tick box; the commands come last instead of first.
+    QStringList chain;
+    for (const QString &name : definition().enterCycle) {
+        chain << name;
+        for (const FieldButton &fb : fieldButtons()) {
+            if (name == QLatin1String(fb.field))
+                chain << fb.command.name;
+        }
+    }
+    chain << s("chkOttemperata");
+    for (const auto &group : commandColumn()) {
+        for (const CommandDef &cmd : group)
+            chain << cmd.name;
+    }
+    for (const CommandDef &cmd : navigation())
+        chain << cmd.name;
+    QWidget *previous = nullptr;
+    for (const QString &name : chain) {
+        QWidget *w = findChild<QWidget *>(name);
+        Q_ASSERT_X(w, "orderTabs", qPrintable(name));
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 void TfrmArchivio_Scadenze::resetTime(QComboBox *combo, const QString &text)
@@ -468,6 +501,16 @@ bool TfrmArchivio_Scadenze::handleKey(QWidget *widget, QKeyEvent *key)
 
 bool TfrmArchivio_Scadenze::eventFilter(QObject *watched, QEvent *event)
 {
+    if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease
+         || event->type() == QEvent::MouseButtonDblClick)
+        && (watched == txtOreApp->lineEdit() || watched == txtMinutiApp->lineEdit())) {
+        auto *combo = static_cast<QComboBox *>(static_cast<QWidget *>(watched)->parentWidget());
+        combo->setFocus(Qt::MouseFocusReason);
+        // Opened on release: a release right after opening would close the list again.
+        if (event->type() == QEvent::MouseButtonRelease)
+            combo->showPopup();
+        return true;
+    }
     if (event->type() == QEvent::FocusIn && (watched == txtOreApp || watched == txtMinutiApp)) {
         auto *combo = static_cast<QComboBox *>(watched);
         resetTime(combo, combo->currentText());

@@ -43,6 +43,7 @@ protected:
 private:
     void buildFields();
     void wireCommands();
+    void orderTabs();
     /** What leaving a field does to its text: amount, time and days of notice. */
     void leaveField(QWidget *widget);
     void txtEmailChange(const QString &text);

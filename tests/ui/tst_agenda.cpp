@@ -396,6 +396,13 @@ private Q_SLOTS:
         QCOMPARE(window.txtCel->accessibleName(), QStringLiteral("Cellulare:"));
         QCOMPARE(window.btnWhatsApp->accessibleName(), QStringLiteral("Invia messaggio"));
         QCOMPARE(window.btnChiudi->text(), QStringLiteral("Annulla"));
+        // It opens on the send button, and Enter does not cancel it.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget(), window.btnWhatsApp);
+        QTest::keyClick(&window, Qt::Key_Return);
+        QVERIFY(window.isVisible());
+        QVERIFY(fakes->shell.isEmpty());
     }
 
     void openingTheCardHidesTheAgenda()

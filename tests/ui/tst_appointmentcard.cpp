@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QtTest>
 
 using namespace lumivista;
@@ -361,6 +362,11 @@ private Q_SLOTS:
         QCOMPARE(hour->currentIndex(), -1);
         QCOMPARE(hour->currentText(), QStringLiteral("17"));
 
+        // Nothing can be typed, so a click on the value opens the list.
+        QTest::mouseClick(minute->lineEdit(), Qt::LeftButton);
+        QVERIFY(minute->view()->isVisible());
+        minute->hidePopup();
+
         // A value that is not in the list (say, from an older record) goes on leave.
         minute->setFocus();
         minute->setEditText(QStringLiteral("7"));
@@ -406,6 +412,20 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i));
         }
+
+        // Tab walks the same way, each field's button after it, then the tick box and the commands.
+        const QStringList tabs = {"txtData", "impData", "txtOreApp", "txtMinutiApp", "txtAvviso", "txtTipologia",
+                                  "txtCausale", "txtDettagli", "txtContatto", "txtTel", "txtCel", "btnWhatsApp",
+                                  "txtEmail", "btnEmail", "txtLuogo", "txtImporto", "txtNote", "chkOttemperata",
+                                  "cmdNuovo"};
+        QStringList walked;
+        QWidget *w = card->findChild<QWidget *>(tabs.first());
+        while (walked.size() < tabs.size()) {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisible() && !w->focusProxy())
+                walked << w->objectName();
+            w = w->nextInFocusChain();
+        }
+        QCOMPARE(walked, tabs);
     }
 
     void duplicateKeepsAllButDateAndTime()
@@ -475,6 +495,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("command");
         QTest::newRow("save") << "Salva";
         QTest::newRow("first") << "Primo";
+        QTest::newRow("previous") << "Indietro";
         QTest::newRow("next") << "Avanti";
         QTest::newRow("last") << "Ultimo";
     }
