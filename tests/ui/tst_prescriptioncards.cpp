@@ -811,18 +811,26 @@ private Q_SLOTS:
         QTest::newRow("balance") << "btnTotale" << "Calcola gli importi dovuti dal cliente.";
         QTest::newRow("unpaid") << "cmdDaSaldare" << "Visualizza il riepilogo delle prescrizioni non saldate.";
         QTest::newRow("exit") << "cmdEsci" << "Esci da questa schermata di lavoro.";
+        QTest::newRow("paid box") << "chkSaldato"
+                                  << "Spunta questa casella per annotare che il cliente ha saldato l'importo dovuto "
+                                     "per gli occhiali prescritti.";
     }
     void hints()
     {
         QFETCH(QString, control);
         QFETCH(QString, hint);
         open(false);
-        QWidget *w = card->button(control);
+        QWidget *w = card->findChild<QWidget *>(control);
         QVERIFY(w);
-        QEvent enter(QEvent::Enter);
-        QCoreApplication::sendEvent(w, &enter);
-        QCOMPARE(card->panInfo->text(), hint);
         QCOMPARE(w->toolTip(), hint);
+        // The mouse enters the control and moves about on it: the hint stays.
+        QTest::mouseMove(w, QPoint(3, 3));
+        QTest::mouseMove(w, QPoint(6, 5));
+        QTest::mouseMove(w, w->rect().center());
+        QCOMPARE(card->panInfo->text(), hint);
+        // Over the background the strip empties.
+        QTest::mouseMove(card.get(), QPoint(2, 2));
+        QCOMPARE(card->panInfo->text(), QString());
     }
 };
 
