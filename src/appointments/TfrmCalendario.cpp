@@ -71,6 +71,9 @@ TfrmCalendario::TfrmCalendario(AppContext &context, QWidget *parent)
     column->addLayout(buttons);
 
     connect(btnImporta, &QPushButton::clicked, this, &TfrmCalendario::btnImportaClick);
+    // The calendar keeps Enter for itself; Enter or a double click on a day
+    // imports it, as the default button promises.
+    connect(calData, &QCalendarWidget::activated, this, &TfrmCalendario::btnImportaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
 
     setFixedSize(sizeHint());

@@ -5,6 +5,7 @@
 #include "core/Settings.h"
 #include "core/Text.h"
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -99,6 +100,19 @@ void TfrmNumerazione::edit(QWidget *owner, const QString &key, const QString &ca
     window.setWindowTitle(caption);
     WindowPlacement::centreOver(&window, owner);
     window.exec();
+}
+
+void TfrmNumerazione::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowTitleChange)
+        return;
+    // Wide enough for the caption the cards give it, so the title bar shows it whole.
+    QFont title = font();
+    title.setBold(true);
+    const int needed = QFontMetrics(title).horizontalAdvance(windowTitle()) + 140;
+    if (needed > width())
+        setFixedWidth(needed);
 }
 
 void TfrmNumerazione::showEvent(QShowEvent *event)

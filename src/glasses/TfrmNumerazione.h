@@ -34,6 +34,7 @@ public:
     void btnApplicaClick();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 };

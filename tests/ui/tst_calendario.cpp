@@ -15,6 +15,7 @@ private Q_SLOTS:
     void startsOnToday();
     void importWritesTheKeyedField_data();
     void importWritesTheKeyedField();
+    void enterOnADayImports();
     void unknownKeyStaysOpen();
     void missingCardStaysOpen();
     void cancelWritesNothing();
@@ -105,6 +106,20 @@ void TestCalendario::importWritesTheKeyedField()
             QCOMPARE(edit(id, name)->text(), keyed ? QStringLiteral("02/04/2024") : QString());
         }
     }
+}
+
+void TestCalendario::enterOnADayImports()
+{
+    TfrmCalendario picker(*m_context);
+    picker.lblMemory->setText(QStringLiteral("lenti_consegna"));
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowActive(&picker));
+    QWidget *days = picker.focusWidget();
+    QVERIFY(days && picker.calData->isAncestorOf(days));
+    QTest::keyClick(days, Qt::Key_Right);
+    QTest::keyClick(days, Qt::Key_Return);
+    QVERIFY(!picker.isVisible());
+    QCOMPARE(edit(WindowId::Lenses, QStringLiteral("txtConsegna"))->text(), QStringLiteral("16/03/2024"));
 }
 
 void TestCalendario::unknownKeyStaysOpen()
