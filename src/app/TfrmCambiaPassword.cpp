@@ -113,11 +113,11 @@ void TfrmCambiaPassword::cmdOKClick()
                       .arg(PasswordFile::MinimumLength));
         return;
     }
-    // The scrambling keeps 8 bits per character: anything else could never be typed back.
+    // The scrambling keeps one Windows-1252 byte per character: anything else could never be typed back.
     if (!Crypt::isStorable(newPassword)) {
         refuseNew(QStringLiteral("Attenzione: la nuova password contiene caratteri non ammessi. "
-                                 "Utilizzare soltanto lettere (anche accentate), cifre, spazi e segni di "
-                                 "punteggiatura; il simbolo dell'euro non è ammesso. "
+                                 "Utilizzare soltanto lettere dell'alfabeto latino (anche accentate), cifre, "
+                                 "spazi, segni di punteggiatura e simboli come € o @. "
                                  "E' necessario reinserire entrambi i valori."));
         return;
     }

@@ -11,14 +11,16 @@ namespace lumivista {
 class Crypt
 {
 public:
-    /** Only the low 8 bits of each character code are kept. */
+    /** One byte per character: its Windows-1252 code, the character set of every
+     *  Lumivista file; a character outside it keeps only the low 8 bits of its code. */
     static QString ScrambleText(const QString &text);
-    /** Reads two hex digits (either case) per character; an odd last digit is
-     *  ignored. Empty when the text holds anything but hexadecimal digits. */
+    /** Reads two hex digits (either case) per character, each byte decoded as
+     *  Windows-1252; an odd last digit is ignored. Empty when the text holds
+     *  anything but hexadecimal digits. */
     static std::optional<QString> UnscrambleText(const QString &hex);
 
-    /** True when every character survives a round trip through the scrambling:
-     *  a code below 256 that is not a control character. */
+    /** True when every character survives a round trip through the scrambling
+     *  and can be typed: a Windows-1252 character that is not a control. */
     static bool isStorable(const QString &text);
 };
 

@@ -1,10 +1,12 @@
 #include "core/Crypt.h"
+#include "core/Text.h"
 #include <QTest>
 
 using namespace lumivista;
 
 /** The scrambling of the access password, checked against values worked out by
- *  hand from the key chain (start 30962, times 43627 plus 34093, modulo 65536). */
+ *  hand from the key chain (start 30962, times 43627 plus 34093, modulo 65536),
+ *  each character taken as its Windows-1252 byte. */
 class TestCrypt : public QObject
 {
     Q_OBJECT
@@ -21,8 +23,10 @@ private Q_SLOTS:
         QTest::newRow("upper-case word") << "PASSWORD" << "2826630113CFAAB5";
         QTest::newRow("digits") << "12345678" << "496C1AF2A7E00353";
         QTest::newRow("accented letters and blank") << QStringLiteral("ÈÀ1 2") << "B02FE1468C";
-        // U+20AC keeps only its low byte 0xAC.
-        QTest::newRow("code above 255") << QStringLiteral("€") << "D4";
+        // The euro sign is byte 0x80 in Windows-1252, not the low byte of U+20AC.
+        QTest::newRow("euro sign") << QStringLiteral("€") << "F8";
+        // Outside Windows-1252 only the low byte of the code is left: U+03B2 gives 0xB2.
+        QTest::newRow("code outside Windows-1252") << QStringLiteral("β") << "CA";
     }
 
     void scramble()
@@ -63,18 +67,19 @@ private Q_SLOTS:
 
     void roundTripEveryByte()
     {
-        QString all;
+        QByteArray bytes;
         for (int code = 0; code < 256; ++code)
-            all += QChar(code);
+            bytes += char(code);
+        const QString all = Text::fromCp1252(bytes);
         const QString hex = Crypt::ScrambleText(all);
         QCOMPARE(hex.size(), all.size() * 2);
         QCOMPARE(Crypt::UnscrambleText(hex).value(), all);
         QCOMPARE(Crypt::UnscrambleText(hex.toLower()).value(), all);
     }
 
-    void codesAbove255LoseTheirHighByte()
+    void codesOutsideWindows1252LoseTheirHighByte()
     {
-        QCOMPARE(Crypt::UnscrambleText(Crypt::ScrambleText(QStringLiteral("€"))).value(), QString(QChar(0xAC)));
+        QCOMPARE(Crypt::UnscrambleText(Crypt::ScrambleText(QStringLiteral("β"))).value(), QStringLiteral("²"));
     }
 
     void storable_data()
@@ -84,10 +89,11 @@ private Q_SLOTS:
         QTest::newRow("letters and digits") << "Lumivista2024" << true;
         QTest::newRow("accented letters") << QStringLiteral("perché più") << true;
         QTest::newRow("punctuation and blank") << "a b.c-d_e!" << true;
-        QTest::newRow("euro sign") << QStringLiteral("prezzo€") << false;
+        QTest::newRow("euro sign and typographic quotes") << QStringLiteral("prezzo€ “ok”") << true;
         QTest::newRow("greek letter") << QStringLiteral("alfaβ") << false;
         QTest::newRow("tab") << "a\tb" << false;
         QTest::newRow("C1 control") << QString("ab") + QChar(0x85) << false;
+        QTest::newRow("byte Windows-1252 leaves undefined") << QString("ab") + QChar(0x81) << false;
     }
 
     void storable()

@@ -10,13 +10,15 @@ using namespace lumivista;
 
 namespace {
 
-/** Independent of the program's Crypt: the scrambling written out again. */
+/** Independent of the program's Crypt: the scrambling written out again, over
+ *  the Windows-1252 bytes of the text (the euro sign is 0x80 there). */
 QByteArray scrambled(const QString &text)
 {
     quint32 key = 30962;
     QByteArray out;
     for (QChar ch : text) {
-        const quint32 c = (ch.unicode() & 0xFF) ^ (key >> 8);
+        const quint32 byte = ch == QChar(0x20AC) ? 0x80 : (ch.unicode() & 0xFF);
+        const quint32 c = byte ^ (key >> 8);
         out += QByteArray::number(c, 16).rightJustified(2, '0').toUpper();
         key = ((c + key) * 43627 + 34093) % 65536;
     }
@@ -358,8 +360,6 @@ private Q_SLOTS:
             << "Attenzione: la nuova password deve contenere almeno 8 caratteri. "
                "E' necessario reinserire entrambi i valori."
             << "txtPasswordNew" << both;
-        QTest::newRow("euro sign") << "lumivista" << QStringLiteral("prezzo100€") << QStringLiteral("prezzo100€")
-                                   << "caratteri non ammessi" << "txtPasswordNew" << both;
         QTest::newRow("greek letter") << "lumivista" << QStringLiteral("password-β") << QStringLiteral("password-β")
                                       << "caratteri non ammessi" << "txtPasswordNew" << both;
     }
@@ -410,6 +410,20 @@ private Q_SLOTS:
         logIn(QStringLiteral("ottica rossi 1"));
         QVERIFY(homeWindow()->isVisible());
         QVERIFY(!loginWindow()->isVisible());
+    }
+
+    void windows1252PasswordsWorkBothWays()
+    {
+        m_folder->write(QStringLiteral("unins000.dll"), credentials(QStringLiteral("LUMIVISTA")));
+        openChange();
+        const QString chosen = QStringLiteral("Però 100€ già");
+        fillChange(QStringLiteral("lumivista"), chosen, chosen);
+        QTest::mouseClick(control<QPushButton>(changeWindow(), QStringLiteral("cmdOK")), Qt::LeftButton);
+        QCOMPARE(m_fake->messages.texts(), QStringList{Changed});
+        // Only a to z are upper-cased; accented letters and the euro sign stay as typed.
+        QVERIFY(stored().contains("Valore=" + scrambled(QStringLiteral("PERò 100€ GIà"))));
+        logIn(QStringLiteral("però 100€ già"));
+        QVERIFY(homeWindow()->isVisible());
     }
 
     void changeKeepsTheRestOfTheFile()
