@@ -3,6 +3,7 @@
 #include "IniFile.h"
 #include "ProgramFolder.h"
 #include "Text.h"
+#include <QFile>
 
 namespace lumivista {
 
@@ -18,7 +19,14 @@ QString PasswordFile::path()
 
 std::optional<QString> PasswordFile::read()
 {
-    const std::optional<QString> plain = Crypt::UnscrambleText(Text::trim(IniFile::read(path(), Section, Key)));
+    const QString file = path();
+    // A file that is there but cannot be read is a failure, not a missing password.
+    if (QFile::exists(file)) {
+        QFile probe(file);
+        if (!probe.open(QIODevice::ReadOnly))
+            return std::nullopt;
+    }
+    const std::optional<QString> plain = Crypt::UnscrambleText(Text::trim(IniFile::read(file, Section, Key)));
     if (!plain)
         return std::nullopt;
     return Text::trim(*plain);

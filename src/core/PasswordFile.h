@@ -16,8 +16,8 @@ public:
     static QString path();
 
     /** The stored password, unscrambled and trimmed. A missing file or key gives
-     *  the empty text, which no typed password matches; a damaged value gives
-     *  nothing. The file is never created here. */
+     *  the empty text, which no typed password matches; a damaged value or a file
+     *  that cannot be read gives nothing. The file is never created here. */
     static std::optional<QString> read();
 
     /** Stores normalise(password) scrambled. False when the file cannot be written. */

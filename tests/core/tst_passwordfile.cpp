@@ -1,6 +1,8 @@
 #include "core/Crypt.h"
 #include "core/PasswordFile.h"
 #include "core/ProgramFolder.h"
+#include "Unprivileged.h"
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +28,7 @@ private Q_SLOTS:
     {
         QVERIFY(m_dir.isValid());
         QFile::remove(m_dir.filePath(QStringLiteral("unins000.dll")));
+        QDir(m_dir.filePath(QStringLiteral("unins000.dll"))).removeRecursively();
         ProgramFolder::setOverride(m_dir.path());
     }
 
@@ -54,6 +57,35 @@ private Q_SLOTS:
     {
         writeRaw("[Accesso]\r\nValore=39ZZ\r\n");
         QVERIFY(!PasswordFile::read().has_value());
+    }
+
+    void unreadableFileIsAReadFailure_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("file without read permission") << false;
+        QTest::newRow("folder in its place") << true;
+    }
+
+    void unreadableFileIsAReadFailure()
+    {
+        QFETCH(bool, folder);
+        const QString file = m_dir.filePath(QStringLiteral("unins000.dll"));
+        if (folder) {
+            QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("unins000.dll")));
+            QVERIFY(!PasswordFile::read().has_value());
+            return;
+        }
+        writeRaw("[Accesso]\r\nValore=3431A64DF76D4E3540\r\n");
+        // The folder can be walked by anyone; the file can only be written by its owner.
+        QVERIFY(QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFileDevice::ExeOther));
+        QVERIFY(QFile::setPermissions(file, QFileDevice::WriteOwner));
+        {
+            Unprivileged nobody;
+            if (!nobody.ok())
+                QSKIP("cannot drop root rights here");
+            QVERIFY(!PasswordFile::read().has_value());
+        }
+        QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     }
 
     void writeStoresTheNormalisedPasswordScrambled()
