@@ -1,4 +1,5 @@
 #include "LinkLabel.h"
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -23,6 +24,13 @@ void LinkLabel::setPressedLook(bool pressed)
     QPalette p = palette();
     p.setColor(QPalette::WindowText, QColor::fromRgba(pressed ? PressedColour : RestColour));
     setPalette(p);
+}
+
+void LinkLabel::attachIcon(QAbstractButton *icon)
+{
+    connect(icon, &QAbstractButton::pressed, this, [this] { setPressedLook(true); });
+    connect(icon, &QAbstractButton::released, this, [this] { setPressedLook(false); });
+    connect(icon, &QAbstractButton::clicked, this, &LinkLabel::clicked);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)

@@ -1,6 +1,8 @@
 #pragma once
 #include <QLabel>
 
+class QAbstractButton;
+
 namespace lumivista {
 
 /** A clickable text link of the information windows: dark blue at rest, orange
@@ -12,9 +14,11 @@ class LinkLabel : public QLabel
 public:
     explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
 
-    /** Shows the pressed (orange) or resting (dark blue) colour; the icon beside
-     *  the link calls it while its own button is held. */
+    /** Shows the pressed (orange) or resting (dark blue) colour. */
     void setPressedLook(bool pressed);
+    /** The picture button beside the link: holding it shows the pressed colour,
+     *  clicking it is a click on the link. */
+    void attachIcon(QAbstractButton *icon);
     bool pressedLook() const { return m_pressed; }
 
     static constexpr QRgb RestColour = 0xFF00008B;

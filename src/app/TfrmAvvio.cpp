@@ -37,6 +37,14 @@ QPixmap picture(const QString &icon, int width, int height)
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)).pixmap(QSize(width, height));
 }
 
+/** A per-use window: made on the click, shown modally over the home screen, gone on close. */
+template<class Window> void showModal(QWidget *owner, Services &services)
+{
+    QPointer<Window> window = new Window(services, owner);
+    window->exec();
+    delete window;
+}
+
 } // namespace
 
 TfrmAvvio::TfrmAvvio(AppContext &context, QWidget *parent) : QWidget(parent, Qt::Window), m_context(context)
@@ -216,9 +224,7 @@ void TfrmAvvio::imgApp04Click()
 
 void TfrmAvvio::imgInfoClick()
 {
-    QPointer<TfrmInfo> window = new TfrmInfo(m_context.services(), this);
-    window->exec();
-    delete window;
+    showModal<TfrmInfo>(this, m_context.services());
 }
 
 void TfrmAvvio::imgGuidaClick()
@@ -228,9 +234,7 @@ void TfrmAvvio::imgGuidaClick()
 
 void TfrmAvvio::imgCreditiClick()
 {
-    QPointer<TfrmSplash> window = new TfrmSplash(m_context.services(), this);
-    window->exec();
-    delete window;
+    showModal<TfrmSplash>(this, m_context.services());
 }
 
 void TfrmAvvio::icoSitoClick()

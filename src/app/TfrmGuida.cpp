@@ -1,6 +1,5 @@
 #include "TfrmGuida.h"
 #include "LinkLabel.h"
-#include "WindowPlacement.h"
 #include "core/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/ShellService.h"
@@ -9,21 +8,13 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QToolButton>
 
 namespace lumivista {
 
-TfrmGuida::TfrmGuida(Services &services, QWidget *parent) : QDialog(parent), m_services(services)
+TfrmGuida::TfrmGuida(Services &services, QWidget *parent)
+    : InfoDialog(services, QStringLiteral("TfrmGuida"), QStringLiteral(" Guida all'utilizzo del software"),
+                 QSize(670, 572), Placement::Screen, parent)
 {
-    setObjectName(QStringLiteral("TfrmGuida"));
-    setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
-    WindowPlacement::removeTitleButtons(this);
-    setFixedSize(670, 572);
-    setAutoFillBackground(true);
-    QPalette bg = palette();
-    bg.setColor(QPalette::Window, Qt::white);
-    setPalette(bg);
-
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setGeometry(20, 14, 64, 64);
@@ -56,30 +47,12 @@ TfrmGuida::TfrmGuida(Services &services, QWidget *parent) : QDialog(parent), m_s
     txtGuida->setAccessibleName(QStringLiteral("Guida"));
     txtGuida->document()->setDocumentMargin(8);
 
-    imgPdf = new QToolButton(this);
-    imgPdf->setObjectName(QStringLiteral("imgPdf"));
-    imgPdf->setGeometry(20, 522, 32, 32);
-    imgPdf->setIcon(QIcon(QStringLiteral(":/icons/pdf.svg")));
-    imgPdf->setIconSize(QSize(28, 28));
-    imgPdf->setAutoRaise(true);
-    imgPdf->setCursor(Qt::PointingHandCursor);
-    imgPdf->setAccessibleName(QStringLiteral("Visualizza guida in formato PDF"));
-    imgPdf->setToolTip(QStringLiteral("Visualizza guida in formato PDF"));
+    const QString pdfCaption = QStringLiteral("Visualizza guida in formato PDF");
+    lnkGuida = addLink(QStringLiteral("lnkGuida"), pdfCaption, QRect(58, 522, 320, 32), imgPdf,
+                       QStringLiteral("imgPdf"), QStringLiteral("pdf"), pdfCaption, pdfCaption, QRect(20, 520, 34, 34));
+    addCloseButton(QRect(540, 520, 110, 34));
 
-    lnkGuida = new LinkLabel(QStringLiteral("Visualizza guida in formato PDF"), this);
-    lnkGuida->setObjectName(QStringLiteral("lnkGuida"));
-    lnkGuida->setGeometry(58, 522, 320, 32);
-
-    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
-    cmdChiudi->setGeometry(540, 520, 110, 34);
-    cmdChiudi->setDefault(true);
-
-    connect(cmdChiudi, &QPushButton::clicked, this, &TfrmGuida::cmdChiudiClick);
     connect(lnkGuida, &LinkLabel::clicked, this, &TfrmGuida::lnkGuidaClick);
-    connect(imgPdf, &QToolButton::clicked, this, &TfrmGuida::lnkGuidaClick);
-    connect(imgPdf, &QToolButton::pressed, lnkGuida, [this] { lnkGuida->setPressedLook(true); });
-    connect(imgPdf, &QToolButton::released, lnkGuida, [this] { lnkGuida->setPressedLook(false); });
 }
 
 void TfrmGuida::setTitle(const QString &title)
@@ -97,20 +70,14 @@ QString TfrmGuida::guideTarget()
     return QLatin1Char('"') + ProgramFolder::file(QStringLiteral("Guida.pdf")) + QLatin1Char('"');
 }
 
-void TfrmGuida::cmdChiudiClick()
-{
-    accept();
-}
-
 void TfrmGuida::lnkGuidaClick()
 {
-    m_services.shell.open(guideTarget());
+    services().shell.open(guideTarget());
 }
 
 void TfrmGuida::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
-    WindowPlacement::centreOnScreen(this);
+    InfoDialog::showEvent(event);
     txtGuida->moveCursor(QTextCursor::Start);
     cmdChiudi->setFocus();
 }

@@ -1,20 +1,15 @@
 #pragma once
-#include <QDialog>
+#include "InfoDialog.h"
 
 class QLabel;
 class QPlainTextEdit;
-class QPushButton;
-class QToolButton;
 
 namespace lumivista {
-
-struct Services;
-class LinkLabel;
 
 /** The help window of every card and of the home screen: a title, a text of
  *  paragraphs and the way to the full user guide Guida.pdf. Created on demand,
  *  shown modally over its owner and destroyed on close. */
-class TfrmGuida : public QDialog
+class TfrmGuida : public InfoDialog
 {
     Q_OBJECT
 public:
@@ -34,16 +29,11 @@ public:
     QPlainTextEdit *txtGuida = nullptr;
     QToolButton *imgPdf = nullptr;
     LinkLabel *lnkGuida = nullptr;
-    QPushButton *cmdChiudi = nullptr;
 
-    void cmdChiudiClick();
     void lnkGuidaClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
-
-private:
-    Services &m_services;
 };
 
 } // namespace lumivista

@@ -2,27 +2,17 @@
 #include "InfoPanel.h"
 #include "LinkLabel.h"
 #include "Maker.h"
-#include "WindowPlacement.h"
 #include "platform/Services.h"
 #include "platform/ShellService.h"
 #include <QIcon>
 #include <QLabel>
-#include <QPushButton>
-#include <QToolButton>
 
 namespace lumivista {
 
-TfrmInfo::TfrmInfo(Services &services, QWidget *parent) : QDialog(parent), m_services(services)
+TfrmInfo::TfrmInfo(Services &services, QWidget *parent)
+    : InfoDialog(services, QStringLiteral("TfrmInfo"), QStringLiteral(" Informazioni su Lumivista"), QSize(473, 579),
+                 Placement::Screen, parent)
 {
-    setObjectName(QStringLiteral("TfrmInfo"));
-    setWindowTitle(QStringLiteral(" Informazioni su Lumivista"));
-    WindowPlacement::removeTitleButtons(this);
-    setFixedSize(473, 579);
-    setAutoFillBackground(true);
-    QPalette bg = palette();
-    bg.setColor(QPalette::Window, Qt::white);
-    setPalette(bg);
-
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setGeometry(20, 16, 433, 72);
@@ -57,30 +47,12 @@ TfrmInfo::TfrmInfo(Services &services, QWidget *parent) : QDialog(parent), m_ser
         QColor(0xE0, 0x90, 0x00), this);
     imgWarning->setGeometry(20, 318, 433, 150);
 
-    imgEmail = new QToolButton(this);
-    imgEmail->setObjectName(QStringLiteral("imgEmail"));
-    imgEmail->setGeometry(20, 484, 36, 36);
-    imgEmail->setIcon(QIcon(QStringLiteral(":/icons/mail.svg")));
-    imgEmail->setIconSize(QSize(30, 30));
-    imgEmail->setAutoRaise(true);
-    imgEmail->setCursor(Qt::PointingHandCursor);
-    imgEmail->setAccessibleName(QStringLiteral("Scrivi all'assistenza"));
-    imgEmail->setToolTip(QStringLiteral("Scrivi all'assistenza: ") + Maker::supportAddress());
+    lnkWeb = addLink(QStringLiteral("lnkWeb"), Maker::supportAddress(), QRect(62, 484, 391, 36), imgEmail,
+                     QStringLiteral("imgEmail"), QStringLiteral("mail"), QStringLiteral("Scrivi all'assistenza"),
+                     QStringLiteral("Scrivi all'assistenza: ") + Maker::supportAddress(), QRect(20, 484, 36, 36));
+    addCloseButton(QRect(343, 531, 110, 34));
 
-    lnkWeb = new LinkLabel(Maker::supportAddress(), this);
-    lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
-    lnkWeb->setGeometry(62, 484, 391, 36);
-
-    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
-    cmdChiudi->setGeometry(343, 531, 110, 34);
-    cmdChiudi->setDefault(true);
-
-    connect(cmdChiudi, &QPushButton::clicked, this, &QDialog::accept);
     connect(lnkWeb, &LinkLabel::clicked, this, &TfrmInfo::lnkWebClick);
-    connect(imgEmail, &QToolButton::clicked, this, &TfrmInfo::lnkWebClick);
-    connect(imgEmail, &QToolButton::pressed, lnkWeb, [this] { lnkWeb->setPressedLook(true); });
-    connect(imgEmail, &QToolButton::released, lnkWeb, [this] { lnkWeb->setPressedLook(false); });
 }
 
 QString TfrmInfo::mailTarget()
@@ -94,14 +66,7 @@ QString TfrmInfo::mailTarget()
 
 void TfrmInfo::lnkWebClick()
 {
-    m_services.shell.open(mailTarget());
-    lnkWeb->setPressedLook(false);
-}
-
-void TfrmInfo::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    WindowPlacement::centreOnScreen(this);
+    services().shell.open(mailTarget());
 }
 
 } // namespace lumivista

@@ -1,18 +1,13 @@
 #pragma once
-#include <QDialog>
+#include "InfoDialog.h"
 
 class QLabel;
-class QPushButton;
-class QToolButton;
 
 namespace lumivista {
 
-struct Services;
-class LinkLabel;
-
 /** About the program, with a mail link to the maker's support. Created on
  *  demand from the home screen and destroyed on close. */
-class TfrmInfo : public QDialog
+class TfrmInfo : public InfoDialog
 {
     Q_OBJECT
 public:
@@ -27,15 +22,8 @@ public:
     QLabel *imgWarning = nullptr;
     QToolButton *imgEmail = nullptr;
     LinkLabel *lnkWeb = nullptr;
-    QPushButton *cmdChiudi = nullptr;
 
     void lnkWebClick();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    Services &m_services;
 };
 
 } // namespace lumivista

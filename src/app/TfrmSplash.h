@@ -1,17 +1,12 @@
 #pragma once
-#include <QDialog>
+#include "InfoDialog.h"
 
 class QLabel;
-class QPushButton;
-class QToolButton;
 
 namespace lumivista {
 
-struct Services;
-class LinkLabel;
-
 /** The credits window: the program's picture and a link to the maker's web site. */
-class TfrmSplash : public QDialog
+class TfrmSplash : public InfoDialog
 {
     Q_OBJECT
 public:
@@ -20,15 +15,8 @@ public:
     QLabel *imgLogo = nullptr;
     QToolButton *imgWeb = nullptr;
     LinkLabel *lnkWeb = nullptr;
-    QPushButton *cmdChiudi = nullptr;
 
     void lnkWebClick();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    Services &m_services;
 };
 
 } // namespace lumivista

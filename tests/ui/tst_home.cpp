@@ -176,84 +176,73 @@ private Q_SLOTS:
              {QStringLiteral("quattro app"), QStringLiteral("segnale acustico"), QStringLiteral("calendario"),
               QStringLiteral("APPUNTAMENTI DEL MESE"), QStringLiteral("WhatsApp"), QStringLiteral("Impegno assolto"),
               QStringLiteral("Scaduti"), QStringLiteral("pulsante N"), QStringLiteral("freccia verde"),
-              QStringLiteral("Saldato"), QStringLiteral("data di consegna"), QStringLiteral("tre file"),
+              QStringLiteral("Saldato"), QStringLiteral("prescrittore"), QStringLiteral("data di consegna"),
+              QStringLiteral("tre file"),
               QStringLiteral("A4"), QStringLiteral("Excel"), QStringLiteral("LibreOffice"),
               QStringLiteral("rete locale"), QStringLiteral("almeno 8 caratteri"), QStringLiteral("LUMIVISTA"),
               QStringLiteral("chiavetta USB"), QStringLiteral("copia di sicurezza")})
             QVERIFY2(text.contains(topic), qPrintable(topic));
     }
 
-    void informationWindow_data()
+    void linkWindows_data()
     {
+        QTest::addColumn<QString>("opener");
         QTest::addColumn<QString>("control");
-        QTest::newRow("link") << "lnkWeb";
-        QTest::newRow("icon") << "imgEmail";
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("linkText");
+        QTest::addColumn<QString>("target");
+        const QString info = QStringLiteral(" Informazioni su Lumivista");
+        const QString credits = QStringLiteral("Lumivista") + Maker::creditLine();
+        QTest::newRow("information, link") << "imgInfo" << "lnkWeb" << info << QSize(473, 579)
+                                           << Maker::supportAddress() << SupportMail;
+        QTest::newRow("information, icon") << "imgInfo" << "imgEmail" << info << QSize(473, 579)
+                                           << Maker::supportAddress() << SupportMail;
+        QTest::newRow("credits, link") << "imgCrediti" << "lnkWeb" << credits << QSize(661, 467)
+                                       << Maker::webAddress() << Maker::webAddress();
+        QTest::newRow("credits, icon") << "imgCrediti" << "imgWeb" << credits << QSize(661, 467)
+                                       << Maker::webAddress() << Maker::webAddress();
     }
 
-    void informationWindow()
+    /** The information and credits windows: made on the click, fixed, and their
+     *  link (or its icon) turns orange while held and opens on release. */
+    void linkWindows()
     {
+        QFETCH(QString, opener);
         QFETCH(QString, control);
+        QFETCH(QString, caption);
+        QFETCH(QSize, size);
+        QFETCH(QString, linkText);
+        QFETCH(QString, target);
         m_home->show();
         bool seen = false;
-        ModalDriver::whenShown([&](QWidget *modal) {
-            auto *window = qobject_cast<TfrmInfo *>(modal);
-            QVERIFY(window);
+        ModalDriver::whenShown([&](QWidget *window) {
             seen = true;
-            QCOMPARE(window->windowTitle(), QStringLiteral(" Informazioni su Lumivista"));
-            QCOMPARE(window->size(), QSize(473, 579));
+            QCOMPARE(window->parentWidget(), m_home);
+            QCOMPARE(window->windowTitle(), caption);
+            QCOMPARE(window->size(), size);
             QCOMPARE(window->minimumSize(), window->maximumSize());
             QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
-            for (const QString &name : {QStringLiteral("imgLogo"), QStringLiteral("lblTitolo"),
-                                        QStringLiteral("imgUtente"), QStringLiteral("imgWarning")})
+            QStringList pictures = {QStringLiteral("imgLogo")};
+            if (qobject_cast<TfrmInfo *>(window))
+                pictures << QStringLiteral("lblTitolo") << QStringLiteral("imgUtente") << QStringLiteral("imgWarning");
+            for (const QString &name : std::as_const(pictures))
                 QVERIFY2(window->findChild<QLabel *>(name), qPrintable(name));
             auto *link = window->findChild<LinkLabel *>(QStringLiteral("lnkWeb"));
-            QCOMPARE(link->text(), Maker::supportAddress());
-            QWidget *target = window->findChild<QWidget *>(control);
-            QTest::mousePress(target, Qt::LeftButton);
+            QCOMPARE(link->text(), linkText);
+            QWidget *pressed = window->findChild<QWidget *>(control);
+            QTest::mousePress(pressed, Qt::LeftButton);
             QCOMPARE(link->palette().color(QPalette::WindowText).rgba(), 0xFFFFA500u);
-            QTest::mouseRelease(target, Qt::LeftButton);
+            QVERIFY(m_fake->shell.isEmpty());
+            QTest::mouseRelease(pressed, Qt::LeftButton);
             QCOMPARE(link->palette().color(QPalette::WindowText).rgba(), 0xFF00008Bu);
-            QCOMPARE(m_fake->shell.targets(), QStringList{SupportMail});
+            QCOMPARE(m_fake->shell.targets(), QStringList{target});
             QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdChiudi")), Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
-        QTest::mouseClick(m_home->findChild<QToolButton *>(QStringLiteral("imgInfo")), Qt::LeftButton);
+        QTest::mouseClick(m_home->findChild<QToolButton *>(opener), Qt::LeftButton);
         QVERIFY(seen);
-        QVERIFY(m_home->findChildren<TfrmInfo *>().isEmpty());
-    }
-
-    void creditsWindow_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::newRow("link") << "lnkWeb";
-        QTest::newRow("icon") << "imgWeb";
-    }
-
-    void creditsWindow()
-    {
-        QFETCH(QString, control);
-        m_home->show();
-        bool seen = false;
-        ModalDriver::whenShown([&](QWidget *modal) {
-            auto *window = qobject_cast<TfrmSplash *>(modal);
-            QVERIFY(window);
-            seen = true;
-            QCOMPARE(window->windowTitle(), QStringLiteral("Lumivista") + Maker::creditLine());
-            QCOMPARE(window->size(), QSize(661, 467));
-            QCOMPARE(window->minimumSize(), window->maximumSize());
-            QVERIFY(window->findChild<QLabel *>(QStringLiteral("imgLogo")));
-            auto *link = window->findChild<LinkLabel *>(QStringLiteral("lnkWeb"));
-            QCOMPARE(link->text(), Maker::webAddress());
-            QWidget *target = window->findChild<QWidget *>(control);
-            QTest::mousePress(target, Qt::LeftButton);
-            QCOMPARE(link->palette().color(QPalette::WindowText).rgba(), 0xFFFFA500u);
-            QTest::mouseRelease(target, Qt::LeftButton);
-            QCOMPARE(link->palette().color(QPalette::WindowText).rgba(), 0xFF00008Bu);
-            QCOMPARE(m_fake->shell.targets(), QStringList{Maker::webAddress()});
-        });
-        QTest::mouseClick(m_home->findChild<QToolButton *>(QStringLiteral("imgCrediti")), Qt::LeftButton);
-        QVERIFY(seen);
-        QVERIFY(m_home->findChildren<TfrmSplash *>().isEmpty());
+        QVERIFY(m_home->findChildren<QDialog *>().isEmpty());
     }
 
     void bannerLinks_data()
