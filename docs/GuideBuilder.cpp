@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSvgRenderer>
 #include <QTextDocument>
 #include <cstdio>
@@ -85,15 +86,20 @@ int main(int argc, char *argv[])
     }
     document.setHtml(html);
 
-    QPdfWriter writer(output);
-    writer.setTitle(QStringLiteral("Lumivista - Guida all'utilizzo del software"));
-    writer.setCreator(QStringLiteral("Lumivista ") + version);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter);
-    writer.setResolution(300);
-    document.print(&writer);
-
-    if (QFile(output).size() == 0)
+    // A failed build never leaves a half-written guide behind to be installed.
+    QSaveFile pdf(output);
+    if (!pdf.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("could not write %1").arg(output));
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(QStringLiteral("Lumivista - Guida all'utilizzo del software"));
+        writer.setCreator(QStringLiteral("Lumivista ") + version);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        document.print(&writer);
+    }
+    if (pdf.size() == 0 || !pdf.commit())
         return fail(QStringLiteral("could not write %1").arg(output));
     return 0;
 }

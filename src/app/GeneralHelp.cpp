@@ -56,8 +56,9 @@ QString GeneralHelp::text()
             "della presbiopia; per le altre correzioni e per ogni disturbo o patologia dell'occhio il cliente va "
             "indirizzato al medico oculista. Ogni prescrizione riporta i dati del centro ottico, i dati del "
             "cliente, i dati della montatura e delle lenti e gli importi dovuti. Sono obbligatori il numero e la "
-            "data della prescrizione, la denominazione del centro ottico, il nome, "
-            "il codice fiscale e il cellulare del cliente e il tipo di occhiali o di lenti."),
+            "data della prescrizione, la denominazione del centro ottico, il nome, il codice fiscale e il "
+            "cellulare del cliente e inoltre, per gli occhiali, il tipo di occhiali e, per le lenti a contatto, "
+            "il nome del prescrittore."),
         QStringLiteral(
             "Le prescrizioni sono numerate automaticamente a partire da 1: premendo Nuovo il programma propone "
             "il numero successivo. Per partire da un altro numero, per esempio all'inizio di un nuovo anno, si "
