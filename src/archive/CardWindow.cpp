@@ -178,6 +178,9 @@ void CardWindow::setHint(QWidget *widget, const QString &hint)
     if (widget->accessibleDescription().isEmpty())
         widget->setAccessibleDescription(hint);
     m_hints.insert(widget, hint);
+    // Moves over the control must not reach the background behind it, or the
+    // hint would vanish as soon as the mouse stirs.
+    widget->setAttribute(Qt::WA_NoMousePropagation);
     widget->installEventFilter(this);
 }
 

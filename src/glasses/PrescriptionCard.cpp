@@ -163,12 +163,6 @@ PrescriptionCard::PrescriptionCard(AppContext &context, PrescriptionSpec spec, Q
         print->setMinimumWidth(110);
     buildFields();
     bindFields();
-    // A mouse move over a hinted control must not reach the background behind
-    // it, or the hint would vanish as soon as the mouse stirs.
-    for (QWidget *hinted : findChildren<PictureButton *>())
-        hinted->setAttribute(Qt::WA_NoMousePropagation);
-    chkSaldato->setAttribute(Qt::WA_NoMousePropagation);
-
     connect(button(s("impNumerazione")), &QToolButton::clicked, this, &PrescriptionCard::impNumerazioneClick);
     connect(button(s("impData")), &QToolButton::clicked, this, &PrescriptionCard::impDataClick);
     connect(button(s("impConsegna")), &QToolButton::clicked, this, &PrescriptionCard::impConsegnaClick);

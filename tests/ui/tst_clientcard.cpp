@@ -401,6 +401,9 @@ private Q_SLOTS:
         QApplication::sendEvent(save, &enter);
         QCOMPARE(card->panInfo->text(), "Salva la scheda corrente.");
         QCOMPARE(save->toolTip(), "Salva la scheda corrente.");
+        QMouseEvent stir(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(save, &stir);
+        QCOMPARE(card->panInfo->text(), "Salva la scheda corrente."); // not lost to the background behind it
         QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(card.get(), &move);
         QCOMPARE(card->panInfo->text(), QString());
