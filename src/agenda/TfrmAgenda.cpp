@@ -3,6 +3,7 @@
 #include "TfrmWhatsApp_Message.h"
 #include "app/AppContext.h"
 #include "app/TfrmGuida.h"
+#include "archive/CentredPanel.h"
 #include "archive/PictureButton.h"
 #include "core/AppointmentRules.h"
 #include "core/ProgramFolder.h"
@@ -96,21 +97,7 @@ Services &TfrmAgenda::services() const
 void TfrmAgenda::buildScreen()
 {
     setStyleSheet(QLatin1String(agendaStyle));
-    // The maximised window around the fixed panel: the same calm frame as the cards.
-    QPalette frame = palette();
-    frame.setColor(QPalette::Window, QColor(0xDD, 0xE5, 0xF0));
-    setPalette(frame);
-    setAutoFillBackground(true);
-    auto *outer = new QGridLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto *panel = new QWidget(this);
-    panel->setObjectName(s("agendaPanel"));
-    panel->setAttribute(Qt::WA_StyledBackground);
-    outer->addWidget(panel, 1, 1);
-    outer->setRowStretch(0, 1);
-    outer->setRowStretch(2, 1);
-    outer->setColumnStretch(0, 1);
-    outer->setColumnStretch(2, 1);
+    QWidget *panel = CentredPanel::install(this, s("agendaPanel"));
     setAttribute(Qt::WA_StyledBackground);
 
     auto *column = new QVBoxLayout(panel);

@@ -1,4 +1,5 @@
 #include "CardWindow.h"
+#include "CentredPanel.h"
 #include "LengthValidator.h"
 #include "PictureButton.h"
 #include "app/AppContext.h"
@@ -65,21 +66,7 @@ Services &CardWindow::services() const
 void CardWindow::buildFrame()
 {
     setStyleSheet(QLatin1String(cardStyle));
-    // The maximised window around the fixed panel is a calm frame, not system grey.
-    QPalette frame = palette();
-    frame.setColor(QPalette::Window, QColor(0xDD, 0xE5, 0xF0));
-    setPalette(frame);
-    setAutoFillBackground(true);
-    auto *outer = new QGridLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    m_panel = new QWidget(this);
-    m_panel->setObjectName(QStringLiteral("cardPanel"));
-    m_panel->setAttribute(Qt::WA_StyledBackground);
-    outer->addWidget(m_panel, 1, 1);
-    outer->setRowStretch(0, 1);
-    outer->setRowStretch(2, 1);
-    outer->setColumnStretch(0, 1);
-    outer->setColumnStretch(2, 1);
+    m_panel = CentredPanel::install(this, QStringLiteral("cardPanel"));
     addBackground(this);
     addBackground(m_panel);
 
