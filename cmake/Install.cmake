@@ -8,11 +8,10 @@ if(TARGET lumivista_guide)
   install(FILES ${CMAKE_BINARY_DIR}/docs/Guida.pdf DESTINATION .)
 endif()
 # User data is never overwritten by a re-install: archives and Lumivista.ini are
-# not installed at all, and the initial credentials only when none exist yet.
-if(EXISTS ${CMAKE_SOURCE_DIR}/assets/unins000.dll)
-  install(CODE "
-    set(_dest \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/unins000.dll\")
-    if(NOT EXISTS \"\${_dest}\")
-      file(COPY \"${CMAKE_SOURCE_DIR}/assets/unins000.dll\" DESTINATION \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
-    endif()")
-endif()
+# not installed at all, and the initial credentials (the scrambled first-access
+# password) become unins000.dll only where none exists, so a changed password survives.
+install(CODE "
+  set(_dest \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/unins000.dll\")
+  if(NOT EXISTS \"\${_dest}\")
+    file(COPY_FILE \"${CMAKE_SOURCE_DIR}/assets/initial-credentials.ini\" \"\${_dest}\")
+  endif()")

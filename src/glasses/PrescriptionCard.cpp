@@ -71,11 +71,11 @@ QFrame *groupFrame(QWidget *parent)
 
 } // namespace
 
-CardDefinition PrescriptionCard::definitionFor(const PrescriptionSpec &spec)
+CardDefinition PrescriptionCard::definitionFor(const PrescriptionTraits &traits)
 {
     CardDefinition d;
-    d.layout = spec.layout;
-    d.caption = spec.caption;
+    d.layout = traits.layout;
+    d.caption = traits.caption;
     d.initialHint = s("Pronto per archiviare una nuova prescrizione...");
     d.commands = {s("cmdNuovo"), s("cmdDuplica"), s("cmdSalva"), s("cmdTrova"), s("cmdPrimo"),
                   s("cmdIndietro"), s("cmdAvanti"), s("cmdUltimo"), s("cmdGuida"), s("cmdEsci")};
@@ -121,7 +121,7 @@ CardDefinition PrescriptionCard::definitionFor(const PrescriptionSpec &spec)
          s("Attenzione: per salvare la scheda è necessario indicare il codice fiscale del cliente.")},
         {s("txtClienteRigo05"),
          s("Attenzione: per salvare la scheda è necessario indicare il numero di cellulare del cliente.")},
-        {s("txtTipoOc"), spec.typeWarning},
+        {s("txtTipoOc"), traits.typeWarning},
     };
 
     QStringList &cycle = d.enterCycle;
@@ -130,18 +130,18 @@ CardDefinition PrescriptionCard::definitionFor(const PrescriptionSpec &spec)
     for (int i = 1; i <= 5; ++i)
         cycle << numbered("txtClienteRigo", i);
     cycle << s("txtNumPre") << s("txtData") << s("txtTipoOc") << s("txtUso") << s("txtConsegna") << s("txtModalita");
-    for (int i = 1; i <= spec.accessoryRows.size(); ++i)
+    for (int i = 1; i <= traits.accessoryRows.size(); ++i)
         cycle << numbered("txtMontatura", i);
-    if (spec.notesWithAccessories)
+    if (traits.notesWithAccessories)
         cycle << s("txtNote");
-    for (int i = 1; i <= spec.lensRows.size(); ++i)
+    for (int i = 1; i <= traits.lensRows.size(); ++i)
         cycle << numbered("txtLenteDX", i);
-    for (int i = 1; i <= spec.lensRows.size(); ++i)
+    for (int i = 1; i <= traits.lensRows.size(); ++i)
         cycle << numbered("txtLenteSX", i);
-    for (int i = 1; i <= spec.amountRows.size(); ++i)
+    for (int i = 1; i <= traits.amountRows.size(); ++i)
         cycle << numbered("txtImporto", i);
     cycle << s("txtFinale") << s("txtTotale");
-    if (!spec.notesWithAccessories)
+    if (!traits.notesWithAccessories)
         cycle << s("txtNote");
 
     d.duplicateClears << s("txtNumPre") << attachmentLabels();
@@ -155,9 +155,9 @@ CardDefinition PrescriptionCard::definitionFor(const PrescriptionSpec &spec)
     return d;
 }
 
-PrescriptionCard::PrescriptionCard(AppContext &context, PrescriptionSpec spec, QWidget *parent)
-    : CardWindow(context, definitionFor(spec), parent)
-    , m_spec(std::move(spec))
+PrescriptionCard::PrescriptionCard(AppContext &context, PrescriptionTraits traits, QWidget *parent)
+    : CardWindow(context, definitionFor(traits), parent)
+    , m_traits(std::move(traits))
 {
     if (QWidget *print = button(s("cmdStampa")))
         print->setMinimumWidth(110);
@@ -181,7 +181,7 @@ QLineEdit *PrescriptionCard::edit(const QString &name) const
 
 QLineEdit *PrescriptionCard::makeEdit(const QString &field, QWidget *parent)
 {
-    const RecordLayout &layout = *m_spec.layout;
+    const RecordLayout &layout = *m_traits.layout;
     return newEdit(parent, QLatin1String("txt") + field, layout.field(layout.indexOf(field)).capacity);
 }
 
@@ -267,9 +267,9 @@ void PrescriptionCard::buildFields()
     place(txtData, withButton(txtData, {s("impData"), s("Calendario data emissione"), s("calendar"), calendarHint}, details),
           s("Data emissione:"), 0, 2, 1);
     QLineEdit *type = makeEdit(s("TipoOc"), details);
-    place(type, type, m_spec.typeCaption, 1, 0, 1);
+    place(type, type, m_traits.typeCaption, 1, 0, 1);
     QLineEdit *use = makeEdit(s("Uso"), details);
-    place(use, use, m_spec.useCaption, 1, 1, 1);
+    place(use, use, m_traits.useCaption, 1, 1, 1);
     txtConsegna = makeEdit(s("Consegna"), details);
     txtConsegna->setReadOnly(true);
     place(txtConsegna,
@@ -281,7 +281,7 @@ void PrescriptionCard::buildFields()
     chkSaldato = new QCheckBox(s("Saldato"), details);
     chkSaldato->setObjectName(s("chkSaldato"));
     chkSaldato->setStyleSheet(QStringLiteral("QCheckBox { font-weight: bold; }"));
-    setHint(chkSaldato, m_spec.paidHint);
+    setHint(chkSaldato, m_traits.paidHint);
     detailGrid->addWidget(chkSaldato, 5, 2);
     for (int c = 0; c < 3; ++c) {
         detailGrid->setColumnMinimumWidth(c, 150);
@@ -293,7 +293,7 @@ void PrescriptionCard::buildFields()
     // Band of four columns: frame or accessories, right lens, row titles, left lens; then the amounts.
     auto *band = new QHBoxLayout;
     band->setSpacing(8);
-    column->addLayout(band, m_spec.notesWithAccessories ? 1 : 0);
+    column->addLayout(band, m_traits.notesWithAccessories ? 1 : 0);
 
     auto *items = groupFrame(fieldsArea());
     addBackground(items);
@@ -301,19 +301,19 @@ void PrescriptionCard::buildFields()
     grid->setContentsMargins(8, 6, 8, 8);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
-    grid->addWidget(heading(m_spec.accessorySection, items), 0, 0, 1, 2);
-    grid->addWidget(heading(m_spec.rightSection, items), 0, 3, Qt::AlignHCenter);
-    grid->addWidget(heading(m_spec.leftSection, items), 0, 5, Qt::AlignHCenter);
-    for (int i = 1; i <= m_spec.accessoryRows.size(); ++i) {
-        const QString title = m_spec.accessoryRows.at(i - 1);
+    grid->addWidget(heading(m_traits.accessorySection, items), 0, 0, 1, 2);
+    grid->addWidget(heading(m_traits.rightSection, items), 0, 3, Qt::AlignHCenter);
+    grid->addWidget(heading(m_traits.leftSection, items), 0, 5, Qt::AlignHCenter);
+    for (int i = 1; i <= m_traits.accessoryRows.size(); ++i) {
+        const QString title = m_traits.accessoryRows.at(i - 1);
         QLineEdit *e = makeEdit(numbered("Montatura", i), items);
-        e->setAccessibleName(m_spec.accessorySection + QLatin1Char(' ') + title);
+        e->setAccessibleName(m_traits.accessorySection + QLatin1Char(' ') + title);
         e->setMinimumWidth(165);
         grid->addWidget(rowTitle(title, items), i, 0);
         grid->addWidget(e, i, 1);
     }
-    if (m_spec.notesWithAccessories) {
-        const int row = int(m_spec.accessoryRows.size()) + 1;
+    if (m_traits.notesWithAccessories) {
+        const int row = int(m_traits.accessoryRows.size()) + 1;
         QLineEdit *notes = makeEdit(s("Note"), items);
         auto *label = rowTitle(s("NOTE"), items);
         label->setBuddy(notes);
@@ -322,13 +322,13 @@ void PrescriptionCard::buildFields()
         grid->addWidget(notes, row, 1);
     }
     grid->setColumnMinimumWidth(2, 10);
-    for (int i = 1; i <= m_spec.lensRows.size(); ++i) {
-        const QString title = m_spec.lensRows.at(i - 1);
+    for (int i = 1; i <= m_traits.lensRows.size(); ++i) {
+        const QString title = m_traits.lensRows.at(i - 1);
         QLineEdit *right = makeEdit(numbered("LenteDX", i), items);
-        right->setAccessibleName(m_spec.rightSection + QLatin1Char(' ') + title);
+        right->setAccessibleName(m_traits.rightSection + QLatin1Char(' ') + title);
         right->setMinimumWidth(150);
         QLineEdit *left = makeEdit(numbered("LenteSX", i), items);
-        left->setAccessibleName(m_spec.leftSection + QLatin1Char(' ') + title);
+        left->setAccessibleName(m_traits.leftSection + QLatin1Char(' ') + title);
         left->setMinimumWidth(150);
         grid->addWidget(right, i, 3);
         grid->addWidget(rowTitle(title, items), i, 4, Qt::AlignHCenter);
@@ -361,8 +361,8 @@ void PrescriptionCard::buildFields()
         return e;
     };
     int row = 1;
-    for (int i = 1; i <= m_spec.amountRows.size(); ++i, ++row) {
-        const QString title = m_spec.amountRows.at(i - 1);
+    for (int i = 1; i <= m_traits.amountRows.size(); ++i, ++row) {
+        const QString title = m_traits.amountRows.at(i - 1);
         m_amounts << amountEdit(numbered("Importo", i), amountTitle + QLatin1Char(' ') + title);
         amountGrid->addWidget(rowTitle(title, amounts), row, 0);
         amountGrid->addWidget(euro(), row, 1);
@@ -402,7 +402,7 @@ void PrescriptionCard::buildFields()
     amountGrid->setRowStretch(row, 1);
     band->addWidget(amounts);
 
-    if (!m_spec.notesWithAccessories) {
+    if (!m_traits.notesWithAccessories) {
         auto *bottom = groupFrame(fieldsArea());
         addBackground(bottom);
         auto *notesRow = new QHBoxLayout(bottom);
@@ -479,12 +479,12 @@ void PrescriptionCard::prepareShow()
 
 void PrescriptionCard::prepareNew()
 {
-    const QString startText = Text::trim(Settings::numberingStart(m_spec.kind));
+    const QString startText = Text::trim(Settings::numberingStart(m_traits.kind));
     lblInizio->setText(startText.isEmpty() ? s("1") : startText);
     const std::optional<qint64> start = Numbering::startValue(startText);
     std::optional<qint64> count;
     try {
-        RecordFile file(RecordFile::pathFor(*m_spec.layout), *m_spec.layout);
+        RecordFile file(RecordFile::pathFor(*m_traits.layout), *m_traits.layout);
         count = file.count();
         file.close();
     } catch (const ArchiveError &) {
@@ -555,7 +555,7 @@ void PrescriptionCard::computeTotals()
 void PrescriptionCard::openPicker(QLineEdit *dateField)
 {
     const QString which = dateField == txtData ? s("_data") : s("_consegna");
-    TfrmCalendario::pick(this, context(), m_spec.key + which);
+    TfrmCalendario::pick(this, context(), m_traits.key + which);
 }
 
 void PrescriptionCard::impDataClick()
@@ -570,7 +570,7 @@ void PrescriptionCard::impConsegnaClick()
 
 void PrescriptionCard::impNumerazioneClick()
 {
-    TfrmNumerazione::edit(this, m_spec.key, s(" Imposta inizio numerazione prescrizioni"));
+    TfrmNumerazione::edit(this, m_traits.key, s(" Imposta inizio numerazione prescrizioni"));
 }
 
 bool PrescriptionCard::handleEnter(QWidget *widget)

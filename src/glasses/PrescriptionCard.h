@@ -11,7 +11,7 @@ namespace lumivista {
 
 /** What tells the eyeglass card and the contact-lens card apart; everything
  *  else is the one PrescriptionCard design. */
-struct PrescriptionSpec
+struct PrescriptionTraits
 {
     PrescriptionKind kind = PrescriptionKind::Glasses;
     const RecordLayout *layout = nullptr;
@@ -40,12 +40,12 @@ class PrescriptionCard : public CardWindow
 {
     Q_OBJECT
 public:
-    PrescriptionCard(AppContext &context, PrescriptionSpec spec, QWidget *parent = nullptr);
+    PrescriptionCard(AppContext &context, PrescriptionTraits traits, QWidget *parent = nullptr);
 
-    /** The shared card definition built from a spec. */
-    static CardDefinition definitionFor(const PrescriptionSpec &spec);
+    /** The shared card definition built from a traits. */
+    static CardDefinition definitionFor(const PrescriptionTraits &traits);
 
-    const PrescriptionSpec &spec() const { return m_spec; }
+    const PrescriptionTraits &traits() const { return m_traits; }
 
     /** Balance into txtTotale and total into txtDovuto; a non-number anywhere
      *  empties the amounts, balance and total but keeps the deposit. */
@@ -84,7 +84,7 @@ private:
     void amountExit(QLineEdit *amount);
     void today(QLineEdit *dateField);
 
-    PrescriptionSpec m_spec;
+    PrescriptionTraits m_traits;
     QList<QLineEdit *> m_amounts; // txtImporto01 ... txtImporto06 and txtFinale
 };
 

@@ -10,7 +10,7 @@ class TfrmOcchiali : public PrescriptionCard
 public:
     explicit TfrmOcchiali(AppContext &context, QWidget *parent = nullptr);
 
-    static PrescriptionSpec prescriptionSpec();
+    static PrescriptionTraits prescriptionTraits();
 };
 
 } // namespace lumivista

@@ -2,38 +2,38 @@
 
 namespace lumivista {
 
-PrescriptionSpec TfrmLenti::prescriptionSpec()
+PrescriptionTraits TfrmLenti::prescriptionTraits()
 {
-    PrescriptionSpec spec;
-    spec.kind = PrescriptionKind::Lenses;
-    spec.layout = &RecordLayout::lenses();
-    spec.caption = QStringLiteral(" Lumivista - Prescrizione Lenti a Contatto");
-    spec.key = QStringLiteral("lenti");
-    spec.typeCaption = QStringLiteral("Prescrittore:");
-    spec.typeWarning =
+    PrescriptionTraits traits;
+    traits.kind = PrescriptionKind::Lenses;
+    traits.layout = &RecordLayout::lenses();
+    traits.caption = QStringLiteral(" Lumivista - Prescrizione Lenti a Contatto");
+    traits.key = QStringLiteral("lenti");
+    traits.typeCaption = QStringLiteral("Prescrittore:");
+    traits.typeWarning =
         QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del prescrittore.");
-    spec.useCaption = QStringLiteral("Durata lenti:");
-    spec.paidHint = QStringLiteral("Spunta questa casella per annotare che il cliente ha saldato l'importo dovuto "
+    traits.useCaption = QStringLiteral("Durata lenti:");
+    traits.paidHint = QStringLiteral("Spunta questa casella per annotare che il cliente ha saldato l'importo dovuto "
                                    "per le lenti a contatto prescritte.");
-    spec.accessorySection = QStringLiteral("ACCESSORI");
-    spec.accessoryRows = {QStringLiteral("TIPO CONTENITORE"),      QStringLiteral("LIQUIDO CONSERVAZIONE"),
+    traits.accessorySection = QStringLiteral("ACCESSORI");
+    traits.accessoryRows = {QStringLiteral("TIPO CONTENITORE"),      QStringLiteral("LIQUIDO CONSERVAZIONE"),
                           QStringLiteral("LIQUIDO DETERGENTE"),    QStringLiteral("LIQUIDO RISCIACQUANTE"),
                           QStringLiteral("LACRIME ARTIFICIALI"),   QStringLiteral("ENZIMI"),
                           QStringLiteral("ALTRO")};
-    spec.rightSection = QStringLiteral("OCCHIO DX");
-    spec.leftSection = QStringLiteral("OCCHIO SX");
-    spec.lensRows = {QStringLiteral("NOME LENTE"), QStringLiteral("FABBRICANTE"), QStringLiteral("RAGGIO BASE"),
+    traits.rightSection = QStringLiteral("OCCHIO DX");
+    traits.leftSection = QStringLiteral("OCCHIO SX");
+    traits.lensRows = {QStringLiteral("NOME LENTE"), QStringLiteral("FABBRICANTE"), QStringLiteral("RAGGIO BASE"),
                      QStringLiteral("SFERA"),      QStringLiteral("CILINDRO"),    QStringLiteral("ASSE"),
                      QStringLiteral("ADDIZIONE"),  QStringLiteral("DIAMETRO"),    QStringLiteral("MATERIALE"),
                      QStringLiteral("COLORE")};
-    spec.amountRows = {QStringLiteral("LENTE DX"),  QStringLiteral("LENTE SX"), QStringLiteral("LIQUIDO"),
+    traits.amountRows = {QStringLiteral("LENTE DX"),  QStringLiteral("LENTE SX"), QStringLiteral("LIQUIDO"),
                        QStringLiteral("PACCHETTO"), QStringLiteral("VISITA"),   QStringLiteral("ALTRI LAVORI")};
-    spec.notesWithAccessories = true;
-    return spec;
+    traits.notesWithAccessories = true;
+    return traits;
 }
 
 TfrmLenti::TfrmLenti(AppContext &context, QWidget *parent)
-    : PrescriptionCard(context, prescriptionSpec(), parent)
+    : PrescriptionCard(context, prescriptionTraits(), parent)
 {
     setObjectName(QStringLiteral("frmLenti"));
 }

@@ -11,7 +11,7 @@ class TfrmLenti : public PrescriptionCard
 public:
     explicit TfrmLenti(AppContext &context, QWidget *parent = nullptr);
 
-    static PrescriptionSpec prescriptionSpec();
+    static PrescriptionTraits prescriptionTraits();
 };
 
 } // namespace lumivista

@@ -70,7 +70,7 @@ private Q_SLOTS:
 
     void installedCredentialsHoldTheInitialPassword()
     {
-        const QString installed = QFINDTESTDATA("../../assets/unins000.dll");
+        const QString installed = QFINDTESTDATA("../../assets/initial-credentials.ini");
         QVERIFY(!installed.isEmpty());
         TestFolder folder;
         QVERIFY(QFile::copy(installed, folder.file(QStringLiteral("unins000.dll"))));
