@@ -1,4 +1,7 @@
+#include "ModalDriver.h"
 #include "TestFolder.h"
+#include "app/TfrmGuida.h"
+#include "clients/ClientHelp.h"
 #include "../core/Unprivileged.h"
 #include "app/AppContext.h"
 #include "archive/PictureButton.h"
@@ -10,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -434,6 +438,27 @@ private Q_SLOTS:
         QCOMPARE(edit("txtName")->text(), QString());
         QCOMPARE(edit("txtNotes")->text(), QString());
         QCOMPARE(folder->read(archive).size(), 3 * size);
+    }
+
+    void helpOpensTheCardsGuide()
+    {
+        QString title, caption, text;
+        bool modal = false;
+        ModalDriver::whenShown([&](QWidget *w) {
+            auto *help = qobject_cast<TfrmGuida *>(w);
+            QVERIFY(help);
+            modal = help->isModal() && help->parentWidget() == card.get();
+            caption = help->windowTitle();
+            title = help->lblTitolo->text();
+            text = help->txtGuida->toPlainText();
+        });
+        click("cmdHelp");
+        QVERIFY(modal);
+        QCOMPARE(caption, " Guida all'utilizzo del software");
+        QCOMPARE(title, "App Anagrafica Clienti");
+        QCOMPARE(text, QString(ClientHelp::text()).replace("\r\n", "\n"));
+        QVERIFY(text.contains("Duplica"));
+        QVERIFY(card->findChildren<TfrmGuida *>().isEmpty()); // destroyed on close
     }
 
     void accessibility()
