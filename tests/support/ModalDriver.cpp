@@ -1,6 +1,8 @@
 #include "ModalDriver.h"
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTimer>
 #include <memory>
@@ -32,6 +34,19 @@ void ModalDriver::whenShown(std::function<void(QWidget *)> action)
         }
     });
     timer->start();
+}
+
+void ModalDriver::captureHelp(ShownHelp &into)
+{
+    whenShown([&into](QWidget *w) {
+        into.caption = w->windowTitle();
+        into.owner = w->parentWidget();
+        into.modal = w->isModal();
+        if (auto *title = w->findChild<QLabel *>(QStringLiteral("lblTitolo")))
+            into.title = title->text();
+        if (auto *text = w->findChild<QPlainTextEdit *>(QStringLiteral("txtGuida")))
+            into.text = text->toPlainText();
+    });
 }
 
 } // namespace lumivista

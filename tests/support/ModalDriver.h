@@ -1,9 +1,20 @@
 #pragma once
+#include <QString>
 #include <functional>
 
 class QWidget;
 
 namespace lumivista {
+
+/** What a help window showed while it was open. */
+struct ShownHelp
+{
+    QString caption;
+    QString title;
+    QString text;
+    QWidget *owner = nullptr;
+    bool modal = false;
+};
 
 /** Drives modal windows in tests: the window opened by the next exec() is handed
  *  to the action while it is on screen, then closed if the action left it open.
@@ -12,6 +23,8 @@ class ModalDriver
 {
 public:
     static void whenShown(std::function<void(QWidget *)> action);
+    /** Records the next help window into `into` (which must outlive it). */
+    static void captureHelp(ShownHelp &into);
 };
 
 } // namespace lumivista

@@ -437,16 +437,12 @@ private Q_SLOTS:
 
     void helpWindow()
     {
-        QString title;
-        QString text;
-        ModalDriver::whenShown([&](QWidget *w) {
-            title = w->findChild<QLabel *>(QStringLiteral("lblTitolo"))->text();
-            text = w->findChild<QPlainTextEdit *>(QStringLiteral("txtGuida"))->toPlainText();
-        });
+        ShownHelp help;
+        ModalDriver::captureHelp(help);
         open();
         agenda->imgGuida->click();
-        QCOMPARE(title, QStringLiteral("App Agenda Appuntamenti"));
-        QCOMPARE(text.split(QStringLiteral("\n\n")).size(), 7);
+        QCOMPARE(help.title, QStringLiteral("App Agenda Appuntamenti"));
+        QCOMPARE(help.text.split(QStringLiteral("\n\n")).size(), 7);
     }
 };
 

@@ -649,15 +649,11 @@ private Q_SLOTS:
 
     void helpWindow()
     {
-        QString title;
-        QString text;
-        ModalDriver::whenShown([&](QWidget *w) {
-            title = w->findChild<QLabel *>(QStringLiteral("lblTitolo"))->text();
-            text = w->findChild<QPlainTextEdit *>(QStringLiteral("txtGuida"))->toPlainText();
-        });
+        ShownHelp help;
+        ModalDriver::captureHelp(help);
         click(QStringLiteral("Guida"));
-        QCOMPARE(title, QStringLiteral("App Schedario Appuntamenti"));
-        QCOMPARE(text.split(QStringLiteral("\n\n")).size(), 9);
+        QCOMPARE(help.title, QStringLiteral("App Schedario Appuntamenti"));
+        QCOMPARE(help.text.split(QStringLiteral("\n\n")).size(), 9);
     }
 };
 

@@ -442,22 +442,15 @@ private Q_SLOTS:
 
     void helpOpensTheCardsGuide()
     {
-        QString title, caption, text;
-        bool modal = false;
-        ModalDriver::whenShown([&](QWidget *w) {
-            auto *help = qobject_cast<TfrmGuida *>(w);
-            QVERIFY(help);
-            modal = help->isModal() && help->parentWidget() == card.get();
-            caption = help->windowTitle();
-            title = help->lblTitolo->text();
-            text = help->txtGuida->toPlainText();
-        });
+        ShownHelp help;
+        ModalDriver::captureHelp(help);
         click("cmdHelp");
-        QVERIFY(modal);
-        QCOMPARE(caption, " Guida all'utilizzo del software");
-        QCOMPARE(title, "App Anagrafica Clienti");
-        QCOMPARE(text, QString(ClientHelp::text()).replace("\r\n", "\n"));
-        QVERIFY(text.contains("Duplica"));
+        QVERIFY(help.modal);
+        QCOMPARE(help.owner, card.get());
+        QCOMPARE(help.caption, " Guida all'utilizzo del software");
+        QCOMPARE(help.title, "App Anagrafica Clienti");
+        QCOMPARE(help.text, QString(ClientHelp::text()).replace("\r\n", "\n"));
+        QVERIFY(help.text.contains("Duplica"));
         QVERIFY(card->findChildren<TfrmGuida *>().isEmpty()); // destroyed on close
     }
 
