@@ -1,10 +1,10 @@
 #include "TfrmAgenda.h"
 #include "AgendaHelp.h"
 #include "TfrmWhatsApp_Message.h"
-#include "app/AppContext.h"
-#include "app/TfrmGuida.h"
-#include "archive/CentredPanel.h"
-#include "archive/PictureButton.h"
+#include "archive/WindowRegistry.h"
+#include "widgets/TfrmGuida.h"
+#include "widgets/CentredPanel.h"
+#include "widgets/PictureButton.h"
 #include "core/AppointmentRules.h"
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace lumivista {
 
@@ -35,23 +34,6 @@ QString s(const char *text)
     return QString::fromUtf8(text);
 }
 
-const char *const agendaStyle = R"(
-#agendaPanel { background: #F4F7FB; }
-QFrame[box="true"] { background: white; border: 1px solid #C8D4E6; border-radius: 6px; }
-#imgTitolo { color: #3030DD; font-size: 22pt; font-weight: bold; letter-spacing: 2px; }
-#imgIstruzioni { background: #FFF8DC; border: 1px solid #E6C870; border-radius: 6px; padding: 8px; color: #1F2A44; }
-#imgCiSono { background: #FFE4D6; border: 2px solid #E0572B; border-radius: 14px; padding: 6px 16px;
-             color: #B03A12; font-size: 14pt; font-weight: bold; }
-#imgNonCiSono { background: #E2F5E4; border: 2px solid #3B9A4A; border-radius: 14px; padding: 6px 16px;
-                color: #24713A; font-size: 14pt; font-weight: bold; }
-QPushButton { background: #3030DD; color: white; font-weight: bold; border: none; border-radius: 5px;
-              padding: 8px 12px; }
-QPushButton:hover, QPushButton:focus { background: #2020B0; }
-QPushButton:disabled { background: #B8BCD8; color: #F0F0F0; }
-QToolButton { border: none; padding: 2px; }
-QToolButton:hover { background: #E6EEFA; border-radius: 4px; }
-#lstRecords { background: white; color: black; border: 1px solid #C8D4E6; }
-)";
 
 const QString warnEmptyList = QStringLiteral(
     "Invio messaggio di WhatsApp non applicabile: la lista non contiene nessun appuntamento.");
@@ -79,9 +61,9 @@ QLabel *hiddenLabel(QWidget *parent, const char *name)
 
 } // namespace
 
-TfrmAgenda::TfrmAgenda(AppContext &context, QWidget *parent)
+TfrmAgenda::TfrmAgenda(WindowRegistry &registry, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_context(context)
+    , m_registry(registry)
 {
     setObjectName(s("frmAgenda"));
     setWindowTitle(s(" Lumivista - Agenda Appuntamenti"));
@@ -91,12 +73,11 @@ TfrmAgenda::TfrmAgenda(AppContext &context, QWidget *parent)
 
 Services &TfrmAgenda::services() const
 {
-    return m_context.services();
+    return m_registry.services();
 }
 
 void TfrmAgenda::buildScreen()
 {
-    setStyleSheet(QLatin1String(agendaStyle));
     QWidget *panel = CentredPanel::install(this, s("agendaPanel"));
     setAttribute(Qt::WA_StyledBackground);
 
@@ -239,20 +220,12 @@ bool TfrmAgenda::loadList()
     const QDate today = services().clock.today();
     try {
         RecordFile file(RecordFile::pathFor(RecordLayout::appointments()), RecordLayout::appointments());
-        file.scan([&](qint64, const RecordView &record) {
-            // A record whose date or days of notice cannot be read is skipped, so
-            // one damaged record never hides the appointments after it.
-            if (AppointmentRules::isImminent(record, today).value_or(false))
-                lines.append(AppointmentRules::agendaLine(record));
-            return true;
-        });
+        AppointmentRules::collectImminent(file, today, lines);
         file.close();
     } catch (const ArchiveError &) {
         complete = false;
     }
-    // The list keeps its lines in text order, case ignored; that is date and time order.
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    AppointmentRules::sortAgenda(lines);
     lstRecords->clear();
     lstRecords->addItems(lines);
     return complete;
@@ -313,13 +286,7 @@ void TfrmAgenda::lstRecordsClick(QListWidgetItem *item)
 
 void TfrmAgenda::btnArchivioClick()
 {
-    QWidget *card = m_context.window(WindowId::Appointments);
-    if (!card)
-        return;
-    card->showMaximized();
-    card->raise();
-    card->activateWindow();
-    hide();
+    m_registry.openWorkingWindow(WindowId::Appointments, this);
 }
 
 void TfrmAgenda::btnWhatsAppClick()
@@ -354,7 +321,7 @@ void TfrmAgenda::closeEvent(QCloseEvent *event)
         services().sound.stop();
     event->accept();
     QWidget::closeEvent(event);
-    m_context.showHome();
+    m_registry.showHome();
 }
 
 } // namespace lumivista

@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace lumivista {
 
-class AppContext;
+class WindowRegistry;
 class PictureButton;
 struct Services;
 
@@ -20,7 +20,7 @@ class TfrmAgenda : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TfrmAgenda(AppContext &context, QWidget *parent = nullptr);
+    explicit TfrmAgenda(WindowRegistry &registry, QWidget *parent = nullptr);
 
     QLabel *imgTitolo = nullptr;
     QLabel *imgIstruzioni = nullptr;
@@ -63,7 +63,7 @@ private:
     bool loadList();
     void showStatus(bool appointments);
 
-    AppContext &m_context;
+    WindowRegistry &m_registry;
     bool m_soundLoaded = false;
 };
 

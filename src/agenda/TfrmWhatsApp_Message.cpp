@@ -1,6 +1,6 @@
 #include "TfrmWhatsApp_Message.h"
-#include "app/WindowPlacement.h"
-#include "archive/PictureButton.h"
+#include "widgets/Modal.h"
+#include "widgets/PictureButton.h"
 #include "core/Text.h"
 #include "core/WhatsAppLink.h"
 #include "platform/Services.h"
@@ -19,7 +19,7 @@ QLabel *banner(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("background: #3030DD; color: white; font-weight: bold; padding: 4px;"));
+    label->setProperty("banner", true);
     return label;
 }
 
@@ -76,10 +76,6 @@ TfrmWhatsApp_Message::TfrmWhatsApp_Message(Services &services, QWidget *parent)
     btnWhatsApp->setAutoRaise(false);
     btnWhatsApp->setFocusPolicy(Qt::StrongFocus);
     btnWhatsApp->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    btnWhatsApp->setStyleSheet(QStringLiteral(
-        "QToolButton { background: #25A244; color: white; font-size: 14pt; font-weight: bold; border: none;"
-        " border-radius: 8px; padding: 8px 16px; }"
-        "QToolButton:hover, QToolButton:focus { background: #1E8A39; }"));
     column->addSpacing(6);
     column->addWidget(btnWhatsApp);
 
@@ -106,13 +102,12 @@ void TfrmWhatsApp_Message::btnWhatsAppClick()
 void TfrmWhatsApp_Message::remind(QWidget *owner, Services &services, const QString &data, const QString &ora,
                                   const QString &contatto, const QString &cel)
 {
-    TfrmWhatsApp_Message window(services, owner);
-    window.txtData->setText(Text::trim(data));
-    window.txtOra->setText(Text::trim(ora));
-    window.txtContatto->setText(Text::trim(contatto));
-    window.txtCel->setText(Text::trim(cel));
-    WindowPlacement::centreOver(&window, owner);
-    window.exec();
+    auto *window = new TfrmWhatsApp_Message(services, owner);
+    window->txtData->setText(Text::trim(data));
+    window->txtOra->setText(Text::trim(ora));
+    window->txtContatto->setText(Text::trim(contatto));
+    window->txtCel->setText(Text::trim(cel));
+    Modal::run(window);
 }
 
 } // namespace lumivista

@@ -9,7 +9,12 @@
 #include "clients/TfrmClients.h"
 #include "glasses/TfrmOcchiali.h"
 #include "lenses/TfrmLenti.h"
+#include "core/PasswordFile.h"
+#include "core/ProgramFolder.h"
+#include "core/Settings.h"
+#include "core/WholeFile.h"
 #include "platform/QtServices.h"
+#include "widgets/Style.h"
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -26,6 +31,7 @@ void Startup::applyConventions(QApplication &app)
     // Windows are hidden and shown all the time; the program ends only by Esci on
     // the login window or by closing the home screen.
     app.setQuitOnLastWindowClosed(false);
+    Style::install(app);
 
     // Italian throughout: decimal comma without grouping, Italian month and day
     // names in the calendars. Dates are always written dd/mm/yyyy explicitly.
@@ -59,9 +65,16 @@ void Startup::createWorkingWindows(AppContext &context)
     context.adopt(WindowId::Agenda, new TfrmAgenda(context));
 }
 
+void Startup::removeLeftovers()
+{
+    // A crash in the middle of writing one of these leaves its temporary file behind.
+    WholeFile::removeLeftovers(ProgramFolder::path(), {PasswordFile::fileName(), Settings::fileName()});
+}
+
 int Startup::run(QApplication &app)
 {
     applyConventions(app);
+    removeLeftovers();
     QtServices services;
     if (auto *application = qobject_cast<Application *>(&app))
         application->setMessages(&services.services().messages);

@@ -25,6 +25,10 @@ public:
     /** The working windows (cards and agenda): one line each. A window that is
      *  registered here enables its tile on the home screen. */
     static void createWorkingWindows(AppContext &context);
+
+    /** Removes the temporary files that a crash while writing the settings or the
+     *  credentials left in the program folder. */
+    static void removeLeftovers();
 };
 
 } // namespace lumivista

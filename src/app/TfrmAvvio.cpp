@@ -1,10 +1,11 @@
 #include "TfrmAvvio.h"
 #include "GeneralHelp.h"
 #include "Maker.h"
-#include "TfrmGuida.h"
+#include "widgets/TfrmGuida.h"
 #include "TfrmInfo.h"
 #include "TfrmSplash.h"
-#include "WindowPlacement.h"
+#include "widgets/Modal.h"
+#include "widgets/WindowPlacement.h"
 #include "platform/ShellService.h"
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -24,25 +25,9 @@ constexpr int PanelHeight = 660;
 constexpr int TileWidth = 400;
 constexpr int TileHeight = 178;
 
-void paint(QWidget *widget, const QColor &colour)
-{
-    widget->setAutoFillBackground(true);
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, colour);
-    widget->setPalette(p);
-}
-
 QPixmap picture(const QString &icon, int width, int height)
 {
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)).pixmap(QSize(width, height));
-}
-
-/** A per-use window: made on the click, shown modally over the home screen, gone on close. */
-template<class Window> void showModal(QWidget *owner, Services &services)
-{
-    QPointer<Window> window = new Window(services, owner);
-    window->exec();
-    delete window;
 }
 
 } // namespace
@@ -52,14 +37,13 @@ TfrmAvvio::TfrmAvvio(AppContext &context, QWidget *parent) : QWidget(parent, Qt:
     setObjectName(QStringLiteral("TfrmAvvio"));
     setWindowTitle(QStringLiteral(" Lumivista"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/logo.svg")));
-    paint(this, QColor(0xE6, 0xEC, 0xF4));
+    setAttribute(Qt::WA_StyledBackground);
     setMinimumSize(640, 480);
 
     // A fixed white panel that stays centred however large the window is.
     panContent = new QFrame(this);
     panContent->setObjectName(QStringLiteral("panContent"));
     panContent->setFixedSize(PanelWidth, PanelHeight);
-    paint(panContent, Qt::white);
     auto *centring = new QGridLayout(this);
     centring->setContentsMargins(0, 0, 0, 0);
     centring->addWidget(panContent, 0, 0, Qt::AlignCenter);
@@ -81,7 +65,6 @@ TfrmAvvio::TfrmAvvio(AppContext &context, QWidget *parent) : QWidget(parent, Qt:
     panApps = new QFrame(panContent);
     panApps->setObjectName(QStringLiteral("panApps"));
     panApps->setGeometry(60, 132, 840, 410);
-    paint(panApps, QColor::fromRgba(0xFFBBCFE0));
 
     addTile(1, 0, 0, WindowId::Clients, QStringLiteral("client"), QStringLiteral("Anagrafica Clienti"),
             QStringLiteral("Apri l'anagrafica dei clienti."), &TfrmAvvio::imgApp01Click);
@@ -115,8 +98,7 @@ TfrmAvvio::TfrmAvvio(AppContext &context, QWidget *parent) : QWidget(parent, Qt:
     for (QToolButton *link : {icoSito, icoEmail}) {
         link->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         link->setGeometry(link->x(), link->y(), 330, 40);
-        link->setStyleSheet(QStringLiteral("QToolButton { color: white; font-size: 11pt; font-weight: bold; border: none; }"
-                                           "QToolButton:hover { text-decoration: underline; }"));
+        link->setProperty("bannerLink", true);
     }
 
     imgInfo = addIcon(panContent, QStringLiteral("imgInfo"), QStringLiteral("info"), QStringLiteral("Informazioni"),
@@ -132,8 +114,7 @@ TfrmAvvio::TfrmAvvio(AppContext &context, QWidget *parent) : QWidget(parent, Qt:
                       &TfrmAvvio::imgEsciClick);
     // The lower corners sit on the blue banner: a white disc keeps them readable.
     for (QToolButton *corner : {imgCrediti, imgEsci})
-        corner->setStyleSheet(QStringLiteral("QToolButton { background: white; border: none; border-radius: 22px; }"
-                                             "QToolButton:hover { background: #E3F2FD; }"));
+        corner->setProperty("corner", true);
 }
 
 QToolButton *TfrmAvvio::addIcon(QWidget *parent, const QString &name, const QString &icon, const QString &caption,
@@ -160,7 +141,7 @@ void TfrmAvvio::addTile(int index, int column, int row, WindowId target, const Q
     auto *tile = new QFrame(panApps);
     tile->setObjectName(QStringLiteral("panApp") + number);
     tile->setGeometry(14 + column * (TileWidth + 12), 18 + row * (TileHeight + 18), TileWidth, TileHeight);
-    tile->setStyleSheet(QStringLiteral("QFrame#%1 { background: white; border-radius: 10px; }").arg(tile->objectName()));
+    tile->setProperty("tile", true);
 
     QToolButton *image = addIcon(tile, QStringLiteral("imgApp") + number, icon, caption, hint, (TileWidth - 120) / 2,
                                  8, 120, handler);
@@ -174,9 +155,7 @@ void TfrmAvvio::addTile(int index, int column, int row, WindowId target, const Q
     label->setGeometry(10, 132, TileWidth - 20, 38);
     label->setAutoRaise(true);
     label->setCursor(Qt::PointingHandCursor);
-    label->setStyleSheet(QStringLiteral("QToolButton { color: #3030DD; font-size: 17pt; font-weight: bold; border: none; }"
-                                        "QToolButton:hover { color: #1010A0; text-decoration: underline; }"
-                                        "QToolButton:disabled { color: #A0A8B8; }"));
+    label->setProperty("tileCaption", true);
     connect(label, &QToolButton::clicked, this, handler);
 
     m_tiles.append({target, image, label});
@@ -191,40 +170,29 @@ void TfrmAvvio::refreshTiles()
     }
 }
 
-void TfrmAvvio::openWorkingWindow(WindowId target)
-{
-    QWidget *window = m_context.window(target);
-    if (!window)
-        return;
-    WindowPlacement::showMaximized(window);
-    window->raise();
-    window->activateWindow();
-    hide();
-}
-
 void TfrmAvvio::imgApp01Click()
 {
-    openWorkingWindow(WindowId::Clients);
+    m_context.openWorkingWindow(WindowId::Clients, this);
 }
 
 void TfrmAvvio::imgApp02Click()
 {
-    openWorkingWindow(WindowId::Agenda);
+    m_context.openWorkingWindow(WindowId::Agenda, this);
 }
 
 void TfrmAvvio::imgApp03Click()
 {
-    openWorkingWindow(WindowId::Glasses);
+    m_context.openWorkingWindow(WindowId::Glasses, this);
 }
 
 void TfrmAvvio::imgApp04Click()
 {
-    openWorkingWindow(WindowId::Lenses);
+    m_context.openWorkingWindow(WindowId::Lenses, this);
 }
 
 void TfrmAvvio::imgInfoClick()
 {
-    showModal<TfrmInfo>(this, m_context.services());
+    Modal::run(new TfrmInfo(m_context.services(), this));
 }
 
 void TfrmAvvio::imgGuidaClick()
@@ -234,7 +202,7 @@ void TfrmAvvio::imgGuidaClick()
 
 void TfrmAvvio::imgCreditiClick()
 {
-    showModal<TfrmSplash>(this, m_context.services());
+    Modal::run(new TfrmSplash(m_context.services(), this));
 }
 
 void TfrmAvvio::icoSitoClick()

@@ -67,7 +67,6 @@ private:
                  const QString &hint, void (TfrmAvvio::*handler)());
     QToolButton *addIcon(QWidget *parent, const QString &name, const QString &icon, const QString &caption,
                          const QString &hint, int x, int y, int size, void (TfrmAvvio::*handler)());
-    void openWorkingWindow(WindowId target);
 
     AppContext &m_context;
     QList<Tile> m_tiles;

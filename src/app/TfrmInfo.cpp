@@ -1,6 +1,6 @@
 #include "TfrmInfo.h"
-#include "InfoPanel.h"
-#include "LinkLabel.h"
+#include "widgets/InfoPanel.h"
+#include "widgets/LinkLabel.h"
 #include "Maker.h"
 #include "platform/Services.h"
 #include "platform/ShellService.h"
@@ -27,16 +27,13 @@ TfrmInfo::TfrmInfo(Services &services, QWidget *parent)
     titleFont.setPointSize(13);
     titleFont.setBold(true);
     lblTitolo->setFont(titleFont);
-    QPalette titlePalette = lblTitolo->palette();
-    titlePalette.setColor(QPalette::WindowText, QColor(0x30, 0x30, 0xDD));
-    lblTitolo->setPalette(titlePalette);
 
     imgUtente = new InfoPanel(
         QStringLiteral("imgUtente"), QStringLiteral("client"),
         QStringLiteral("Lumivista raccoglie in un solo programma l'anagrafica dei clienti, l'agenda degli "
                        "appuntamenti e le prescrizioni di occhiali e lenti a contatto del centro ottico. "
                        "Tutti i dati restano sul computer, nella cartella del programma."),
-        QColor(0x1E, 0x88, 0xE5), this);
+        QStringLiteral("blue"), this);
     imgUtente->setGeometry(20, 156, 433, 150);
 
     imgWarning = new InfoPanel(
@@ -44,7 +41,7 @@ TfrmInfo::TfrmInfo(Services &services, QWidget *parent)
         QStringLiteral("Copiare spesso l'intera cartella del programma su una chiavetta USB o un altro disco: "
                        "è la copia di sicurezza di tutti gli archivi. Il software è fornito così com'è, senza "
                        "garanzie di alcun tipo."),
-        QColor(0xE0, 0x90, 0x00), this);
+        QStringLiteral("orange"), this);
     imgWarning->setGeometry(20, 318, 433, 150);
 
     lnkWeb = addLink(QStringLiteral("lnkWeb"), Maker::supportAddress(), QRect(62, 484, 391, 36), imgEmail,

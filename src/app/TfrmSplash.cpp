@@ -1,5 +1,5 @@
 #include "TfrmSplash.h"
-#include "LinkLabel.h"
+#include "widgets/LinkLabel.h"
 #include "Maker.h"
 #include "platform/Services.h"
 #include "platform/ShellService.h"

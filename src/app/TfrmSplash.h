@@ -1,5 +1,5 @@
 #pragma once
-#include "InfoDialog.h"
+#include "widgets/InfoDialog.h"
 
 class QLabel;
 

@@ -1,8 +1,6 @@
 #include "TfrmArchivio_Scadenze.h"
 #include "AppointmentHelp.h"
-#include "TfrmCalendario.h"
-#include "archive/LengthValidator.h"
-#include "archive/PictureButton.h"
+#include "archive/HandOver.h"
 #include "core/Amount.h"
 #include "core/KeyRules.h"
 #include "core/RecordFile.h"
@@ -11,16 +9,14 @@
 #include "platform/MessageService.h"
 #include "platform/Services.h"
 #include "platform/ShellService.h"
+#include "widgets/TfrmCalendario.h"
+#include "widgets/TypingRules.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 namespace lumivista {
 
@@ -33,72 +29,118 @@ QString s(const char *text)
 
 const QString timeDefault = QStringLiteral("00");
 
-/** The command column, top to bottom, in its white groups. */
-QList<QList<CommandDef>> commandColumn()
+/** The picture button at the right end of some edits. */
+const QList<std::pair<QString, QString>> &fieldButtons()
 {
-    return {
-        {
-            {s("cmdNuovo"), s("Nuovo"), s("new"), s("Prepara la schermata per la registrazione di una nuova scheda.")},
-            {s("cmdDuplica"), s("Duplica"), s("duplicate"),
-             s("Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.")},
-            {s("cmdSalva"), s("Salva"), s("save"), s("Salva la scheda corrente.")},
-            {s("cmdTrova"), s("Trova"), s("find"), s("Trova schede in archivio."), false},
-        },
-        {
-            {s("cmdAnteprima"), s("Anteprima"), s("preview"),
-             s("Visualizza l'anteprima di stampa della scheda corrente."), false},
-            {s("cmdStampa"), s("Stampa"), s("print"), s("Stampa la scheda corrente."), false},
-        },
-        {
-            {s("cmdAssolti"), s("Assolti"), s("list"), s("Visualizza il riepilogo degli impegni assolti."), false},
-            {s("cmdDaAssolvere"), s("Da assolvere"), s("list"),
-             s("Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non."), false},
-            {s("cmdScaduti"), s("Scaduti"), s("list"), s("Visualizza il riepilogo degli impegni scaduti e non assolti."),
-             false},
-            {s("cmdEsporta"), s("Esporta archivio"), s("export"), s("Esporta l'archivio in un file di Excel."), false},
-        },
-        {
-            {s("cmdGuida"), s("Guida"), s("help"), s("Visualizza la guida in linea.")},
-            {s("cmdEsci"), s("Esci"), s("exit"), s("Esci da questa schermata di lavoro.")},
-        },
+    static const QList<std::pair<QString, QString>> buttons = {
+        {s("txtData"), s("impData")},
+        {s("txtContatto"), s("impContatto")},
+        {s("txtCel"), s("btnWhatsApp")},
+        {s("txtEmail"), s("btnEmail")},
     };
+    return buttons;
 }
 
-QList<CommandDef> navigation()
+Cell field(const char *name, const char *caption, int limit, int column = 0, int span = 1)
 {
-    return {
-        {s("cmdPrimo"), s("Primo"), s("first"), s("Visualizza la prima scheda in archivio.")},
-        {s("cmdIndietro"), s("Indietro"), s("previous"), s("Visualizza la scheda precedente in archivio.")},
-        {s("cmdAvanti"), s("Avanti"), s("next"), s("Visualizza la scheda successiva in archivio.")},
-        {s("cmdUltimo"), s("Ultimo"), s("last"), s("Visualizza l'ultima scheda in archivio.")},
-    };
+    Cell cell = Cell::edit(s(name), s(caption), column, span);
+    cell.limit = limit;
+    for (const auto &[edit, button] : fieldButtons()) {
+        if (edit == cell.name)
+            cell.withButton(button);
+    }
+    return cell;
 }
 
-/** Buttons at the right end of an edit. */
-struct FieldButton
+Cell timeList(const char *name, const char *caption, int items, int column)
 {
-    const char *field;
-    CommandDef command;
-};
-
-QList<FieldButton> fieldButtons()
-{
-    return {
-        {"txtData", {s("impData"), s("Calendario"), s("calendar"), s("Importa la data dal calendario.")}},
-        {"txtContatto",
-         {s("impContatto"), s("Importa cliente"), s("import"), s("Importa i dati dall'archivio dei clienti."), false}},
-        {"txtCel",
-         {s("btnWhatsApp"), s("WhatsApp"), s("whatsapp"), s("Invia conferma appuntamento al cliente tramite WhatsApp.")}},
-        {"txtEmail", {s("btnEmail"), s("E-mail"), s("mail"), s("Invia una e-mail all'indirizzo indicato.")}},
-    };
+    Cell cell = Cell::of(Cell::Kind::Time, s(name), s(caption), column).fixedWidth(64);
+    cell.limit = items;
+    return cell;
 }
 
-QStringList numbers(int count)
+CardLayout screenOf(const CardCommands &names)
 {
-    QStringList list;
-    for (int k = 0; k < count; ++k)
-        list << QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
-    return list;
+    const StandardCommands standard(names, StandardCommands::Words::Scheda);
+    CardLayout l;
+    CommandDef exportArchive = standard.exportArchive();
+    exportArchive.caption = s("Esporta archivio");
+    // The commands stand in a column beside the fields, not in a top bar.
+    QList<CommandBox> column = {
+        {{standard.newRecord(), standard.duplicate(), standard.save(), standard.find()}},
+        {{{s("cmdAnteprima"), s("Anteprima"), s("preview"), s("Visualizza l'anteprima di stampa della scheda corrente."),
+           false},
+          {s("cmdStampa"), s("Stampa"), s("print"), s("Stampa la scheda corrente."), false}}},
+        {{{s("cmdAssolti"), s("Assolti"), s("list"), s("Visualizza il riepilogo degli impegni assolti."), false},
+          {s("cmdDaAssolvere"), s("Da assolvere"), s("list"),
+           s("Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non."), false},
+          {s("cmdScaduti"), s("Scaduti"), s("list"), s("Visualizza il riepilogo degli impegni scaduti e non assolti."),
+           false},
+          exportArchive}},
+        {{standard.help(), standard.close()}},
+    };
+    Stack commands;
+    for (CommandBox &box : column) {
+        box.column = true;
+        commands.boxes.append(box);
+    }
+    commands.boxes.append(Spring());
+
+    l.fieldCommands = {
+        {s("impData"), s("Calendario"), s("calendar"), s("Importa la data dal calendario.")},
+        {s("impContatto"), s("Importa cliente"), s("import"), s("Importa i dati dall'archivio dei clienti."), false},
+        {s("btnWhatsApp"), s("WhatsApp"), s("whatsapp"), s("Invia conferma appuntamento al cliente tramite WhatsApp.")},
+        {s("btnEmail"), s("E-mail"), s("mail"), s("Invia una e-mail all'indirizzo indicato.")},
+    };
+
+    FieldBox when;
+    when.title = s("SCHEDA APPUNTAMENTO");
+    when.width = 460;
+    Cell colon = Cell::label(s(":"), 2);
+    colon.name = s("lblDuePunti");
+    when.rows = {{{field("txtData", "Data appuntamento:", 10).fixedWidth(110).readOnlyField(),
+                   timeList("txtOreApp", "Ore:", 24, 1), colon, timeList("txtMinutiApp", "Minuti:", 60, 3),
+                   field("txtAvviso", "Giorni di preavviso:", 3, 4).fixedWidth(60)}}};
+    when.stretch = {0, 0, 0, 0, 0, 1};
+    FieldBox what;
+    what.title = s("DESCRIZIONE SERVIZI");
+    what.width = 460;
+    what.rows = {{{field("txtTipologia", "Ottico assegnato:", 50)}},
+                 {{field("txtCausale", "Motivo appuntamento:", 250)}},
+                 {{field("txtDettagli", "Dettagli:", 250)}}};
+    FieldBox notes;
+    notes.title = s("NOTE");
+    notes.width = 460;
+    // The section heading is the notes' label.
+    notes.titleLabels = s("txtNote");
+    Cell fulfilled = Cell::of(Cell::Kind::Check, s("chkOttemperata"), s("Impegno assolto"));
+    fulfilled.hint = s("Spunta questa casella per indicare che l'impegno è stato assolto.");
+    Cell reminder = Cell::label(s("Ricordarsi di spuntare la casella Impegno assolto nel momento in cui si è "
+                                  "ottemperato allo stesso così da rimuoverlo dagli appuntamenti imminenti."));
+    reminder.name = s("lblPromemoria");
+    reminder.wrap = true;
+    notes.rows = {{{field("txtNote", "", 250).named(s("Note"))}}, {{fulfilled}}, {{reminder}}};
+
+    FieldBox who;
+    who.title = s("DATI CLIENTE");
+    who.width = 460;
+    who.rows = {{{field("txtContatto", "Cognome e nome:", 50, 0, 2)}},
+                {{field("txtTel", "Telefono:", 30, 0), field("txtCel", "Cellulare:", 30, 1)}},
+                {{field("txtEmail", "E-mail:", 50, 0, 2)}},
+                {{field("txtLuogo", "Modalità di pagamento:", 250, 0, 2)}},
+                {{field("txtImporto", "Importo:", 15, 0).fixedWidth(120).amount()}}};
+    who.stretch = {1, 1};
+    // Bottom right: the navigation strip around the position label.
+    CommandBox navigation{standard.navigation()};
+    navigation.alignRight = true;
+
+    Band band;
+    band.packLeft = true;
+    band.stacks = {commands, Stack{{when, what, notes, Spring()}}, Stack{{who, Spring(), navigation}}};
+    l.bands = {band};
+    // Ora is kept with the record but built at each save, not typed.
+    l.hidden = {s("lblOra")};
+    return l;
 }
 
 } // namespace
@@ -109,10 +151,9 @@ CardDefinition TfrmArchivio_Scadenze::cardDefinition()
     d.layout = &RecordLayout::appointments();
     d.caption = s(" Lumivista - Schedario Appuntamenti");
     d.initialHint = s("Pronto per registrare una nuova scheda...");
-    d.commands = {s("cmdNuovo"), s("cmdDuplica"), s("cmdSalva"), s("cmdTrova"), s("cmdPrimo"),
-                  s("cmdIndietro"), s("cmdAvanti"), s("cmdUltimo"), s("cmdGuida"), s("cmdEsci")};
-    // The commands stand in a column beside the fields, not in the top toolbar.
-    d.toolbar = {};
+    d.commands = {s("cmdNuovo"), s("cmdDuplica"), s("cmdSalva"), s("cmdTrova"), s("cmdPrimo"), s("cmdIndietro"),
+                  s("cmdAvanti"), s("cmdUltimo"), s("cmdGuida"), s("cmdEsci"), s("cmdEsporta")};
+    d.screen = screenOf(d.commands);
     d.required = {
         {s("txtData"), s("Attenzione: per salvare la scheda è necessario indicare la data dell'appuntamento.")},
         {s("txtAvviso"), s("Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso rispetto "
@@ -136,201 +177,33 @@ CardDefinition TfrmArchivio_Scadenze::cardDefinition()
     return d;
 }
 
-TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(AppContext &context, QWidget *parent)
-    : CardWindow(context, cardDefinition(), parent)
+TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(WindowRegistry &registry, QWidget *parent)
+    : CardWindow(registry, cardDefinition(), parent)
 {
     setObjectName(s("frmArchivio_Scadenze"));
-    buildFields();
-    bindFields();
+    txtData = control<QLineEdit>(s("txtData"));
+    txtOreApp = control<QComboBox>(s("txtOreApp"));
+    txtMinutiApp = control<QComboBox>(s("txtMinutiApp"));
+    txtAvviso = control<QLineEdit>(s("txtAvviso"));
+    txtCel = control<QLineEdit>(s("txtCel"));
+    txtEmail = control<QLineEdit>(s("txtEmail"));
+    txtImporto = control<QLineEdit>(s("txtImporto"));
+    lblOra = control<QLabel>(s("lblOra"));
+    chkOttemperata = control<QCheckBox>(s("chkOttemperata"));
+    // Nothing can be typed in the time fields: the value is picked from the list.
+    for (QComboBox *combo : {txtOreApp, txtMinutiApp})
+        combo->lineEdit()->setReadOnly(true);
     wireCommands();
     orderTabs();
     clearCard();
 }
 
-void TfrmArchivio_Scadenze::buildFields()
-{
-    auto *row = new QHBoxLayout(fieldsArea());
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(10);
-
-    // Left: the command column.
-    auto *commands = new QVBoxLayout;
-    commands->setSpacing(8);
-    for (const auto &group : commandColumn()) {
-        auto *box = new QFrame(fieldsArea());
-        box->setProperty("toolbarGroup", true);
-        addBackground(box);
-        auto *column = new QVBoxLayout(box);
-        column->setContentsMargins(4, 4, 4, 4);
-        column->setSpacing(0);
-        for (const CommandDef &cmd : group) {
-            auto *b = new PictureButton(cmd.name, cmd.caption, cmd.icon, cmd.hint, box);
-            b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-            b->setIconSize(QSize(24, 24));
-            b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-            b->setEnabled(cmd.enabled);
-            setHint(b, cmd.hint);
-            column->addWidget(b);
-        }
-        commands->addWidget(box);
-    }
-    commands->addStretch(1);
-    row->addLayout(commands);
-
-    // The field groups, each a white box under its heading.
-    const auto group = [this](const QString &heading, int width) {
-        auto *box = new QFrame(fieldsArea());
-        box->setProperty("fieldGroup", true);
-        box->setFixedWidth(width);
-        addBackground(box);
-        auto *grid = new QGridLayout(box);
-        grid->setContentsMargins(12, 8, 12, 10);
-        grid->setHorizontalSpacing(8);
-        grid->setVerticalSpacing(2);
-        auto *title = new QLabel(heading, box);
-        title->setProperty("heading", true);
-        grid->addWidget(title, 0, 0, 1, -1);
-        return grid;
-    };
-
-    const QList<FieldButton> buttons = fieldButtons();
-    // An edit with its caption above it, and its button at its right when it has one.
-    const auto place = [this, &buttons](QGridLayout *grid, QWidget *edit, const QString &caption, int gridRow,
-                                        int column, int span) {
-        QWidget *box = grid->parentWidget();
-        grid->addWidget(captionFor(edit, caption, box), gridRow, column, 1, span);
-        QWidget *cell = edit;
-        for (const FieldButton &fb : buttons) {
-            if (edit->objectName() == QLatin1String(fb.field))
-                cell = withButton(edit, fb.command);
-        }
-        grid->addWidget(cell, gridRow + 1, column, 1, span);
-    };
-    const auto lineEdit = [this](QWidget *parent, const char *name, int limit) {
-        return newEdit(parent, QString::fromLatin1(name), limit);
-    };
-    const auto timeCombo = [](QWidget *parent, const char *name, int count) {
-        auto *combo = new QComboBox(parent);
-        combo->setObjectName(QString::fromLatin1(name));
-        combo->setEditable(true);
-        combo->addItems(numbers(count));
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setMaxVisibleItems(12);
-        // Nothing can be typed: the value is picked from the list.
-        combo->lineEdit()->setReadOnly(true);
-        combo->setFixedWidth(64);
-        return combo;
-    };
-
-    auto *left = new QVBoxLayout;
-    left->setSpacing(10);
-
-    QGridLayout *when = group(s("SCHEDA APPUNTAMENTO"), 460);
-    QWidget *whenBox = when->parentWidget();
-    txtData = lineEdit(whenBox, "txtData", 10);
-    txtData->setReadOnly(true);
-    txtData->setFixedWidth(110);
-    place(when, txtData, s("Data appuntamento:"), 1, 0, 1);
-    txtOreApp = timeCombo(whenBox, "txtOreApp", 24);
-    place(when, txtOreApp, s("Ore:"), 1, 1, 1);
-    auto *colon = new QLabel(s(":"), whenBox);
-    colon->setObjectName(s("lblDuePunti"));
-    colon->setProperty("caption", true);
-    when->addWidget(colon, 2, 2);
-    txtMinutiApp = timeCombo(whenBox, "txtMinutiApp", 60);
-    place(when, txtMinutiApp, s("Minuti:"), 1, 3, 1);
-    txtAvviso = lineEdit(whenBox, "txtAvviso", 3);
-    txtAvviso->setFixedWidth(60);
-    place(when, txtAvviso, s("Giorni di preavviso:"), 1, 4, 1);
-    when->setColumnStretch(5, 1);
-    left->addWidget(whenBox);
-
-    QGridLayout *what = group(s("DESCRIZIONE SERVIZI"), 460);
-    QWidget *whatBox = what->parentWidget();
-    place(what, lineEdit(whatBox, "txtTipologia", 50), s("Ottico assegnato:"), 1, 0, 1);
-    place(what, lineEdit(whatBox, "txtCausale", 250), s("Motivo appuntamento:"), 3, 0, 1);
-    place(what, lineEdit(whatBox, "txtDettagli", 250), s("Dettagli:"), 5, 0, 1);
-    left->addWidget(whatBox);
-
-    QGridLayout *notes = group(s("NOTE"), 460);
-    QWidget *notesBox = notes->parentWidget();
-    auto *txtNote = lineEdit(notesBox, "txtNote", 250);
-    txtNote->setAccessibleName(s("Note"));
-    notes->addWidget(txtNote, 1, 0);
-    // The section heading is the notes' label.
-    if (auto *heading = qobject_cast<QLabel *>(notes->itemAtPosition(0, 0)->widget()))
-        heading->setBuddy(txtNote);
-    chkOttemperata = new QCheckBox(s("Impegno assolto"), notesBox);
-    chkOttemperata->setObjectName(s("chkOttemperata"));
-    setHint(chkOttemperata, s("Spunta questa casella per indicare che l'impegno è stato assolto."));
-    notes->addWidget(chkOttemperata, 2, 0);
-    auto *reminder = new QLabel(s("Ricordarsi di spuntare la casella Impegno assolto nel momento in cui si è "
-                                  "ottemperato allo stesso così da rimuoverlo dagli appuntamenti imminenti."),
-                                notesBox);
-    reminder->setObjectName(s("lblPromemoria"));
-    reminder->setProperty("caption", true);
-    reminder->setWordWrap(true);
-    notes->addWidget(reminder, 3, 0);
-    left->addWidget(notesBox);
-    left->addStretch(1);
-    row->addLayout(left);
-
-    auto *right = new QVBoxLayout;
-    right->setSpacing(10);
-    QGridLayout *who = group(s("DATI CLIENTE"), 460);
-    QWidget *whoBox = who->parentWidget();
-    place(who, lineEdit(whoBox, "txtContatto", 50), s("Cognome e nome:"), 1, 0, 2);
-    place(who, lineEdit(whoBox, "txtTel", 30), s("Telefono:"), 3, 0, 1);
-    txtCel = lineEdit(whoBox, "txtCel", 30);
-    place(who, txtCel, s("Cellulare:"), 3, 1, 1);
-    txtEmail = lineEdit(whoBox, "txtEmail", 50);
-    place(who, txtEmail, s("E-mail:"), 5, 0, 2);
-    place(who, lineEdit(whoBox, "txtLuogo", 250), s("Modalità di pagamento:"), 7, 0, 2);
-    txtImporto = lineEdit(whoBox, "txtImporto", 15);
-    txtImporto->setFixedWidth(120);
-    txtImporto->setAlignment(Qt::AlignRight);
-    place(who, txtImporto, s("Importo:"), 9, 0, 1);
-    who->setColumnStretch(0, 1);
-    who->setColumnStretch(1, 1);
-    right->addWidget(whoBox);
-    right->addStretch(1);
-
-    // Bottom right: the navigation strip around the position label.
-    auto *nav = new QFrame(fieldsArea());
-    nav->setProperty("toolbarGroup", true);
-    addBackground(nav);
-    auto *navRow = new QHBoxLayout(nav);
-    navRow->setContentsMargins(4, 2, 4, 2);
-    navRow->setSpacing(0);
-    for (const CommandDef &cmd : navigation()) {
-        auto *b = new PictureButton(cmd.name, cmd.caption, cmd.icon, cmd.hint, nav);
-        b->setMinimumWidth(54);
-        setHint(b, cmd.hint);
-        navRow->addWidget(b);
-        if (cmd.name == definition().commands.previous)
-            navRow->addWidget(lblPosizione);
-    }
-    right->addWidget(nav, 0, Qt::AlignRight);
-    row->addLayout(right);
-    row->addStretch(1);
-
-    // Ora is kept with the record but built at each save, not typed.
-    lblOra = new QLabel(this);
-    lblOra->setObjectName(s("lblOra"));
-    lblOra->setVisible(false);
-}
-
 void TfrmArchivio_Scadenze::wireCommands()
 {
-    const CardCommands &c = definition().commands;
-    const QList<std::pair<QString, void (TfrmArchivio_Scadenze::*)()>> wiring = {
-        {s("impData"), &TfrmArchivio_Scadenze::impDataClick},
-        {s("btnEmail"), &TfrmArchivio_Scadenze::btnEmailClick},
-        {s("btnWhatsApp"), &TfrmArchivio_Scadenze::btnWhatsAppClick},
-    };
-    for (const auto &[name, slot] : wiring)
-        connect(button(name), &QToolButton::clicked, this, slot);
-    connect(txtEmail, &QLineEdit::textChanged, this, &TfrmArchivio_Scadenze::txtEmailChange);
+    onClick(s("impData"), &TfrmArchivio_Scadenze::impDataClick);
+    onClick(s("btnEmail"), &TfrmArchivio_Scadenze::btnEmailClick);
+    onClick(s("btnWhatsApp"), &TfrmArchivio_Scadenze::btnWhatsAppClick);
+    TypingRules::keepTrimmed(txtEmail);
 
     for (QWidget *w : {static_cast<QWidget *>(txtOreApp), static_cast<QWidget *>(txtMinutiApp),
                        static_cast<QWidget *>(txtAvviso), static_cast<QWidget *>(txtImporto)})
@@ -347,18 +220,21 @@ void TfrmArchivio_Scadenze::orderTabs()
     QStringList chain;
     for (const QString &name : definition().enterCycle) {
         chain << name;
-        for (const FieldButton &fb : fieldButtons()) {
-            if (name == QLatin1String(fb.field))
-                chain << fb.command.name;
+        for (const auto &[edit, button] : fieldButtons()) {
+            if (name == edit)
+                chain << button;
         }
     }
     chain << s("chkOttemperata");
-    for (const auto &group : commandColumn()) {
-        for (const CommandDef &cmd : group)
-            chain << cmd.name;
+    const Band &band = definition().screen.bands.constFirst();
+    for (const Stack &stack : {band.stacks.constFirst(), band.stacks.constLast()}) {
+        for (const Box &box : stack.boxes) {
+            if (const auto *commands = std::get_if<CommandBox>(&box)) {
+                for (const CommandDef &cmd : commands->commands)
+                    chain << cmd.name;
+            }
+        }
     }
-    for (const CommandDef &cmd : navigation())
-        chain << cmd.name;
     QWidget *previous = nullptr;
     for (const QString &name : chain) {
         QWidget *w = findChild<QWidget *>(name);
@@ -435,7 +311,7 @@ bool TfrmArchivio_Scadenze::beforeDuplicate()
 
 void TfrmArchivio_Scadenze::impDataClick()
 {
-    TfrmCalendario::pick(this, context(), s("data"));
+    TfrmCalendario::pick(this, services(), s("data"), HandOver::deliverer(registry()));
 }
 
 void TfrmArchivio_Scadenze::btnEmailClick()
@@ -459,16 +335,6 @@ void TfrmArchivio_Scadenze::btnWhatsAppClick()
     }
     services().shell.open(WhatsAppLink::confirmation(txtCel->text(), txtOreApp->currentText(),
                                                      txtMinutiApp->currentText(), txtData->text()));
-}
-
-void TfrmArchivio_Scadenze::txtEmailChange(const QString &text)
-{
-    const QString trimmed = Text::trim(text);
-    if (trimmed == text)
-        return;
-    const int cursor = txtEmail->cursorPosition();
-    txtEmail->setText(trimmed);
-    txtEmail->setCursorPosition(qMin(cursor, int(trimmed.size())));
 }
 
 bool TfrmArchivio_Scadenze::handleKey(QWidget *widget, QKeyEvent *key)

@@ -13,7 +13,7 @@ class TfrmArchivio_Scadenze : public CardWindow
 {
     Q_OBJECT
 public:
-    explicit TfrmArchivio_Scadenze(AppContext &context, QWidget *parent = nullptr);
+    explicit TfrmArchivio_Scadenze(WindowRegistry &registry, QWidget *parent = nullptr);
 
     static CardDefinition cardDefinition();
 
@@ -41,12 +41,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildFields();
     void wireCommands();
     void orderTabs();
     /** What leaving a field does to its text: amount, time and days of notice. */
     void leaveField(QWidget *widget);
-    void txtEmailChange(const QString &text);
     static void resetTime(QComboBox *combo, const QString &text);
 };
 

@@ -1,71 +1,42 @@
 #include "CardWindow.h"
-#include "CentredPanel.h"
-#include "LengthValidator.h"
-#include "PictureButton.h"
-#include "app/AppContext.h"
-#include "app/TfrmGuida.h"
+#include "archive/CardBuilder.h"
+#include "archive/WindowRegistry.h"
 #include "core/KeyRules.h"
 #include "core/Messages.h"
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
 #include "core/Text.h"
 #include "platform/MessageService.h"
+#include "platform/Services.h"
+#include "widgets/CentredPanel.h"
+#include "widgets/TfrmGuida.h"
+#include "widgets/TypingRules.h"
+#include "widgets/ValueLabel.h"
 #include <QCloseEvent>
-#include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QComboBox>
 #include <QVBoxLayout>
 
 namespace lumivista {
 
-namespace {
-
-const char *const cardStyle = R"(
-#cardPanel { background: #F4F7FB; border: 1px solid #C8D4E6; border-radius: 8px; }
-QFrame[toolbarGroup="true"] { background: white; border: 1px solid #C8D4E6; border-radius: 6px; }
-QFrame[toolbarGroup="true"] QToolButton { border: none; padding: 2px; font-size: 8pt; }
-QFrame[toolbarGroup="true"] QToolButton:hover { background: #E6EEFA; border-radius: 4px; }
-QFrame[toolbarGroup="true"] QToolButton:focus { background: #D6E4FA; border-radius: 4px; }
-QFrame[fieldGroup="true"] { background: white; border: 1px solid #C8D4E6; border-radius: 6px; }
-QLabel[fieldGroup="true"], QLabel[caption="true"] { background: transparent; border: none; color: #1F2A44; }
-QLabel[heading="true"] { background: transparent; border: none; color: #3030DD; font-weight: bold; }
-#lblPosizione { font-weight: bold; font-size: 11pt; min-width: 48px; border: none; }
-#panInfo { background: #3030DD; color: white; font-family: Tahoma, "Liberation Sans"; font-size: 12pt; padding: 3px 8px; }
-)";
-
-const char *const highlightStyle = R"(
-QLineEdit, QComboBox { background: #F0F8FF; border: 1px solid #87CEEB; padding: 1px 3px; min-height: 20px; }
-QLineEdit:focus, QComboBox:focus { background: #FFFF00; }
-)";
-
-const char *const plainEditStyle = R"(
-QLineEdit, QComboBox { background: white; border: 1px solid #87CEEB; padding: 1px 3px; min-height: 20px; }
-)";
-
-} // namespace
-
-CardWindow::CardWindow(AppContext &context, CardDefinition definition, QWidget *parent)
+CardWindow::CardWindow(WindowRegistry &registry, CardDefinition definition, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_context(context)
+    , m_registry(registry)
     , m_def(std::move(definition))
 {
     setWindowTitle(m_def.caption);
-    buildFrame();
+    buildScreen();
+    bindFields();
 }
 
 CardWindow::~CardWindow() = default;
 
 Services &CardWindow::services() const
 {
-    return m_context.services();
+    return m_registry.services();
 }
 
-void CardWindow::buildFrame()
+void CardWindow::buildScreen()
 {
-    setStyleSheet(QLatin1String(cardStyle));
     m_panel = CentredPanel::install(this, QStringLiteral("cardPanel"));
     addBackground(this);
     addBackground(m_panel);
@@ -74,38 +45,20 @@ void CardWindow::buildFrame()
     column->setContentsMargins(10, 10, 10, 0);
     column->setSpacing(8);
 
-    auto *toolbar = new QHBoxLayout;
-    toolbar->setSpacing(8);
-    lblPosizione = new QLabel(m_panel);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione = new ValueLabel(QStringLiteral("lblPosizione"), QStringLiteral("Posizione"), m_panel);
     lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setAccessibleName(QStringLiteral("Posizione"));
-    for (const auto &group : m_def.toolbar) {
-        auto *box = new QFrame(m_panel);
-        box->setProperty("toolbarGroup", true);
-        addBackground(box);
-        auto *row = new QHBoxLayout(box);
-        row->setContentsMargins(4, 2, 4, 2);
-        row->setSpacing(0);
-        for (const CommandDef &cmd : group) {
-            auto *b = new PictureButton(cmd.name, cmd.caption, cmd.icon, cmd.hint, box);
-            b->setEnabled(cmd.enabled);
-            b->setMinimumWidth(54);
-            row->addWidget(b);
-            m_buttons.insert(cmd.name, b);
-            setHint(b, cmd.hint);
-            if (cmd.name == m_def.commands.previous)
-                row->addWidget(lblPosizione);
-        }
-        toolbar->addWidget(box);
-    }
-    toolbar->addStretch(1);
-    column->addLayout(toolbar);
 
-    m_fieldsArea = new QWidget(m_panel);
-    m_fieldsArea->setObjectName(QStringLiteral("fieldsArea"));
-    addBackground(m_fieldsArea);
-    column->addWidget(m_fieldsArea, 1);
+    CardBuilder builder(*this);
+    if (!m_def.screen.topBar.isEmpty())
+        column->addLayout(builder.topBar(m_panel));
+
+    auto *fieldsArea = new QWidget(m_panel);
+    fieldsArea->setObjectName(QStringLiteral("fieldsArea"));
+    fieldsArea->setProperty("highlight", m_def.highlight);
+    addBackground(fieldsArea);
+    builder.fields(fieldsArea);
+    column->addWidget(fieldsArea, 1);
+    builder.hidden();
 
     panInfo = new QLabel(m_def.initialHint, m_panel);
     panInfo->setObjectName(QStringLiteral("panInfo"));
@@ -117,7 +70,6 @@ void CardWindow::buildFrame()
 void CardWindow::bindFields()
 {
     m_binder = std::make_unique<FieldBinder>(*m_def.layout, this);
-    // Wired here, not in the frame, so a card may also place its commands itself.
     const CardCommands &c = m_def.commands;
     const QList<std::pair<QString, void (CardWindow::*)()>> wiring = {
         {c.newRecord, &CardWindow::commandNew}, {c.duplicate, &CardWindow::commandDuplicate},
@@ -131,7 +83,6 @@ void CardWindow::bindFields()
     }
     if (auto *b = button(c.close))
         connect(b, &QToolButton::clicked, this, &QWidget::close);
-    m_fieldsArea->setStyleSheet(QLatin1String(m_def.highlight ? highlightStyle : plainEditStyle));
     for (const QString &name : m_def.enterCycle) {
         QWidget *w = field(name);
         Q_ASSERT_X(w, "bindFields", qPrintable(name));
@@ -141,10 +92,15 @@ void CardWindow::bindFields()
     for (const QString &name : m_def.digitOnly) {
         QWidget *w = field(name);
         Q_ASSERT_X(w, "bindFields", qPrintable(name));
-        m_digitOnly.append(w);
-        w->installEventFilter(this);
+        TypingRules::digitsOnly(w);
     }
     m_panel->setFixedSize(m_panel->sizeHint());
+}
+
+void CardWindow::registerButton(PictureButton *button, const QString &hint)
+{
+    m_buttons.insert(button->objectName(), button);
+    setHint(button, hint);
 }
 
 PictureButton *CardWindow::button(const QString &name) const
@@ -178,39 +134,6 @@ void CardWindow::addBackground(QWidget *widget)
     widget->installEventFilter(this);
 }
 
-QLabel *CardWindow::captionFor(QWidget *edit, const QString &caption, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent ? parent : edit->parentWidget());
-    label->setProperty("caption", true);
-    label->setBuddy(edit);
-    edit->setAccessibleName(caption);
-    return label;
-}
-
-QLineEdit *CardWindow::newEdit(QWidget *parent, const QString &name, int limit)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setValidator(new LengthValidator(limit, edit));
-    return edit;
-}
-
-QWidget *CardWindow::withButton(QWidget *edit, const CommandDef &command, QWidget *parent)
-{
-    auto *cell = new QWidget(parent ? parent : edit->parentWidget());
-    auto *row = new QHBoxLayout(cell);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(4);
-    row->addWidget(edit, 1);
-    auto *b = new PictureButton(command.name, QString(), command.icon, command.hint, cell);
-    b->setAccessibleName(command.caption);
-    b->setIconSize(QSize(20, 20));
-    b->setEnabled(command.enabled);
-    setHint(b, command.hint);
-    row->addWidget(b);
-    return cell;
-}
-
 QString CardWindow::position() const
 {
     return Text::trim(lblPosizione->text());
@@ -229,11 +152,17 @@ void CardWindow::focusControl(const QString &name)
 
 void CardWindow::showAccessFailure(Command command)
 {
+    showAccessFailure(command, ArchiveError(QString()));
+}
+
+void CardWindow::showAccessFailure(Command command, const ArchiveError &error)
+{
+    const QString text = Messages::accessFailure(error);
     const bool warn = m_def.warnOnFirstAndSaveFailure && (command == Command::First || command == Command::Save);
     if (warn)
-        services().messages.warning(Messages::accessFailure());
+        services().messages.warning(text);
     else
-        services().messages.error(Messages::accessFailure());
+        services().messages.error(text);
 }
 
 void CardWindow::loadRecord(const Record &record, qint64 position)
@@ -314,106 +243,78 @@ void CardWindow::commandSave()
             file.close();
             services().messages.information(Messages::recordInserted());
         }
-    } catch (const ArchiveError &) {
-        showAccessFailure(Command::Save);
+    } catch (const ArchiveError &error) {
+        showAccessFailure(Command::Save, error);
     }
 }
 
-void CardWindow::loadAt(qint64 index)
-{
-    // Callers hold no file: this opens, reads and closes for one step.
-    RecordFile file(archivePath(), *m_def.layout);
-    file.seek(index);
-    const Record record = file.read();
-    file.close();
-    loadRecord(record, index + 1);
-}
-
-void CardWindow::commandFirst()
-{
-    try {
-        RecordFile file(archivePath(), *m_def.layout);
-        if (file.count() == 0) {
-            file.close();
-            services().messages.information(Messages::emptyArchive());
-            return;
-        }
-        file.seek(0);
-        const Record record = file.read();
-        file.close();
-        loadRecord(record, 1);
-    } catch (const ArchiveError &) {
-        showAccessFailure(Command::First);
-    }
-}
-
-void CardWindow::commandLast()
-{
-    try {
-        RecordFile file(archivePath(), *m_def.layout);
-        const qint64 count = file.count();
-        if (count == 0) {
-            file.close();
-            services().messages.information(Messages::emptyArchive());
-            return;
-        }
-        file.seek(count - 1);
-        const Record record = file.read();
-        file.close();
-        loadRecord(record, count);
-    } catch (const ArchiveError &) {
-        showAccessFailure(Command::Last);
-    }
-}
-
-void CardWindow::commandNext()
-{
-    try {
-        RecordFile file(archivePath(), *m_def.layout);
-        const qint64 count = file.count();
-        const qint64 p = position().toLongLong(); // 0 when empty
-        if (count == 0) {
-            lblPosizione->clear();
-            file.close();
-            services().messages.information(Messages::emptyArchive());
-            return;
-        }
-        if (p < count) {
-            file.seek(p);
-            const Record record = file.read();
-            file.close();
-            loadRecord(record, p + 1);
-            return;
-        }
-        file.close();
-    } catch (const ArchiveError &) {
-        showAccessFailure(Command::Next);
-    }
-}
-
-void CardWindow::commandPrevious()
+void CardWindow::move(Command command)
 {
     try {
         RecordFile file(archivePath(), *m_def.layout);
         const QString pos = position();
-        if (pos == QLatin1String("1")) {
+        // From the first record Previous goes nowhere, archive empty or not.
+        if (command == Command::Previous && pos == QLatin1String("1")) {
             file.close();
             return;
         }
         const qint64 count = file.count();
         if (count == 0) {
+            if (command == Command::Next)
+                lblPosizione->clear();
             file.close();
             services().messages.information(Messages::emptyArchive());
             return;
         }
-        const qint64 index = pos.isEmpty() ? 0 : pos.toLongLong() - 2;
+        const qint64 p = pos.toLongLong(); // 0 for a card not stored yet
+        qint64 index = 0;
+        switch (command) {
+        case Command::First:
+            index = 0;
+            break;
+        case Command::Last:
+            index = count - 1;
+            break;
+        case Command::Next:
+            if (p >= count) { // the last record is shown already
+                file.close();
+                return;
+            }
+            index = p;
+            break;
+        case Command::Previous:
+            index = p == 0 ? 0 : p - 2;
+            break;
+        default:
+            return;
+        }
         file.seek(index);
         const Record record = file.read();
         file.close();
         loadRecord(record, index + 1);
-    } catch (const ArchiveError &) {
-        showAccessFailure(Command::Previous);
+    } catch (const ArchiveError &error) {
+        showAccessFailure(command, error);
     }
+}
+
+void CardWindow::commandFirst()
+{
+    move(Command::First);
+}
+
+void CardWindow::commandLast()
+{
+    move(Command::Last);
+}
+
+void CardWindow::commandNext()
+{
+    move(Command::Next);
+}
+
+void CardWindow::commandPrevious()
+{
+    move(Command::Previous);
 }
 
 void CardWindow::commandHelp()
@@ -449,8 +350,6 @@ bool CardWindow::eventFilter(QObject *watched, QEvent *event)
                 m_cycle.at((i + 1) % m_cycle.size())->setFocus(Qt::TabFocusReason);
             return true;
         }
-        if (m_digitOnly.contains(w) && !KeyRules::passes(key->key(), key->text(), u"0123456789"))
-            return true;
         break;
     }
     default:
@@ -462,8 +361,11 @@ bool CardWindow::eventFilter(QObject *watched, QEvent *event)
 void CardWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        // A hint left from the last time the card was open would describe nothing.
+        panInfo->setText(m_def.initialHint);
         prepareShow();
+    }
 }
 
 void CardWindow::closeEvent(QCloseEvent *event)
@@ -471,7 +373,7 @@ void CardWindow::closeEvent(QCloseEvent *event)
     beforeClose();
     event->accept();
     QWidget::closeEvent(event);
-    m_context.showHome();
+    m_registry.showHome();
 }
 
 } // namespace lumivista

@@ -1,34 +1,34 @@
 #pragma once
 #include "archive/CardDefinition.h"
 #include "archive/FieldBinder.h"
+#include "widgets/PictureButton.h"
+#include "widgets/ValueLabel.h"
 #include <QHash>
-#include <QSet>
 #include <QLabel>
+#include <QSet>
 #include <QWidget>
 #include <memory>
 
-class QLineEdit;
-class QGridLayout;
-
 namespace lumivista {
 
-class AppContext;
-class PictureButton;
+class ArchiveError;
+class CardBuilder;
+class WindowRegistry;
 struct Services;
 
 /** The behaviour all four cards share: one record on screen, browsed, cleared,
- *  duplicated and stored by its 1-based position in lblPosizione. A card subclass
- *  builds its fields into fieldsArea(), then calls bindFields(); everything else
- *  comes from its CardDefinition and a few overridable steps. */
+ *  duplicated and stored by its 1-based position in lblPosizione. The whole
+ *  screen is built from the card's CardDefinition; a card subclass adds only the
+ *  steps that are truly its own. */
 class CardWindow : public QWidget
 {
     Q_OBJECT
 public:
-    CardWindow(AppContext &context, CardDefinition definition, QWidget *parent = nullptr);
+    CardWindow(WindowRegistry &registry, CardDefinition definition, QWidget *parent = nullptr);
     ~CardWindow() override;
 
     const CardDefinition &definition() const { return m_def; }
-    AppContext &context() const { return m_context; }
+    WindowRegistry &registry() const { return m_registry; }
     Services &services() const;
 
     /** Puts a record read from this card's archive on screen, with its position. */
@@ -38,12 +38,13 @@ public:
     /** Trimmed text of lblPosizione; empty for a card not stored yet. */
     QString position() const;
 
-    QLabel *lblPosizione = nullptr;
+    ValueLabel *lblPosizione = nullptr;
     QLabel *panInfo = nullptr;
 
     /** A picture button of the card by objectName, toolbar or field area. */
     PictureButton *button(const QString &name) const;
     QWidget *field(const QString &controlName) const;
+    template<class T> T *control(const QString &name) const { return findChild<T *>(name); }
 
 public:
     // The standard commands, also reachable through their buttons.
@@ -59,23 +60,17 @@ public:
 protected:
     enum class Command { New, Duplicate, Save, First, Previous, Next, Last };
 
-    /** Where the card's own fields go, between the toolbar and the hint strip. */
-    QWidget *fieldsArea() const { return m_fieldsArea; }
-    /** Call once the fields exist: binds them by name and installs the shared
-     *  key handling, highlight and hints. */
-    void bindFields();
     const FieldBinder &binder() const { return *m_binder; }
 
     /** Writes the hint into panInfo on mouse-over; also the tooltip. */
     void setHint(QWidget *widget, const QString &hint);
     /** Mouse over these empties panInfo (background and decorative boxes). */
     void addBackground(QWidget *widget);
-    /** A caption label above an edit, with the edit as its buddy. */
-    QLabel *captionFor(QWidget *edit, const QString &caption, QWidget *parent = nullptr);
-    /** A line edit with its objectName and typing limit. */
-    QLineEdit *newEdit(QWidget *parent, const QString &name, int limit);
-    /** The edit with a small picture button at its right end; returns the cell to lay out. */
-    QWidget *withButton(QWidget *edit, const CommandDef &command, QWidget *parent = nullptr);
+    /** Connects a picture button of the layout to a handler of the card. */
+    template<class Card> void onClick(const QString &name, void (Card::*handler)())
+    {
+        connect(button(name), &QToolButton::clicked, static_cast<Card *>(this), handler);
+    }
 
     // Steps a card may change.
     /** Empties fields and position. */
@@ -102,26 +97,30 @@ protected:
 
     void focusControl(const QString &name);
     void showAccessFailure(Command command);
+    void showAccessFailure(Command command, const ArchiveError &error);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildFrame();
-    void loadAt(qint64 index);
+    friend class CardBuilder;
+
+    void buildScreen();
+    void bindFields();
+    void registerButton(PictureButton *button, const QString &hint);
+    /** First, Previous, Next and Last: one routine, with what each command reads. */
+    void move(Command command);
     QString archivePath() const;
 
-    AppContext &m_context;
+    WindowRegistry &m_registry;
     CardDefinition m_def;
     std::unique_ptr<FieldBinder> m_binder;
     QWidget *m_panel = nullptr;
-    QWidget *m_fieldsArea = nullptr;
     QHash<QString, PictureButton *> m_buttons;
     QHash<QObject *, QString> m_hints;
     QSet<QObject *> m_background;
     QList<QWidget *> m_cycle;
-    QList<QWidget *> m_digitOnly;
 };
 
 } // namespace lumivista

@@ -9,16 +9,12 @@ class TfrmClients : public CardWindow
 {
     Q_OBJECT
 public:
-    explicit TfrmClients(AppContext &context, QWidget *parent = nullptr);
+    explicit TfrmClients(WindowRegistry &registry, QWidget *parent = nullptr);
 
     static CardDefinition cardDefinition();
 
     void btnEmailClick();
     void icoIssuesClick();
-
-private:
-    void buildFields();
-    void applyTypingRules();
 };
 
 } // namespace lumivista

@@ -1,15 +1,91 @@
 #include "AppointmentRules.h"
 #include "AppointmentKey.h"
+#include "RecordFile.h"
 #include "RecordView.h"
 #include "Text.h"
+
+#include <algorithm>
 
 namespace lumivista {
 
 namespace {
+
 QString field(const RecordView &record, const char *name)
 {
     return Text::trim(record.value(QLatin1String(name)));
 }
+
+/** Where the fields the selection reads lie, looked up once. */
+struct Offsets
+{
+    int data, avviso, ottemperata;
+    int dataCapacity, avvisoCapacity, ottemperataCapacity;
+};
+
+const Offsets &offsets()
+{
+    static const Offsets o = [] {
+        const RecordLayout &l = RecordLayout::appointments();
+        const int d = l.indexOf(QStringLiteral("Data"));
+        const int a = l.indexOf(QStringLiteral("Avviso"));
+        const int t = l.indexOf(QStringLiteral("Ottemperata"));
+        return Offsets{l.offset(d), l.offset(a), l.offset(t),
+                       l.field(d).capacity, l.field(a).capacity, l.field(t).capacity};
+    }();
+    return o;
+}
+
+/** The significant bytes of a field, without the blanks and controls at its ends:
+ *  the selection looks at bytes and decodes only what it lists. */
+QByteArrayView trimmedBytes(const RecordView &record, int offset, int capacity)
+{
+    const QByteArrayView bytes = record.bytes();
+    const int length = qMin(int(quint8(bytes.at(offset))), capacity);
+    qsizetype begin = offset + 1;
+    qsizetype end = begin + length;
+    while (begin < end && quint8(bytes.at(begin)) <= 32)
+        ++begin;
+    while (end > begin && quint8(bytes.at(end - 1)) <= 32)
+        --end;
+    return bytes.sliced(begin, end - begin);
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int number(QByteArrayView digits)
+{
+    int n = 0;
+    for (const char c : digits)
+        n = n * 10 + (c - '0');
+    return n;
+}
+
+/** dd/mm/yyyy read straight from the bytes; anything else goes the slow way,
+ *  which gives the same answer. */
+std::optional<QDate> dateOf(QByteArrayView text)
+{
+    if (text.size() == 10 && text.at(2) == '/' && text.at(5) == '/') {
+        bool digits = true;
+        for (const int i : {0, 1, 3, 4, 6, 7, 8, 9})
+            digits = digits && isDigit(text.at(i));
+        if (digits) {
+            const QDate date(number(text.sliced(6, 4)), number(text.sliced(3, 2)), number(text.sliced(0, 2)));
+            return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+        }
+    }
+    return AppointmentRules::readDate(Text::fromCp1252(text.data(), int(text.size())));
+}
+
+std::optional<int> daysOf(QByteArrayView text)
+{
+    if (!text.isEmpty() && text.size() <= 6 && std::all_of(text.begin(), text.end(), isDigit))
+        return number(text);
+    return AppointmentRules::readDays(Text::fromCp1252(text.data(), int(text.size())));
+}
+
 } // namespace
 
 bool AppointmentRules::isNotFulfilled(const RecordView &appointment)
@@ -41,27 +117,44 @@ std::optional<int> AppointmentRules::readDays(const QString &text)
 
 std::optional<bool> AppointmentRules::isImminent(const RecordView &appointment, const QDate &today)
 {
-    const auto date = readDate(appointment.value(QStringLiteral("Data")));
-    const auto days = readDays(appointment.value(QStringLiteral("Avviso")));
+    const Offsets &o = offsets();
+    const auto date = dateOf(trimmedBytes(appointment, o.data, o.dataCapacity));
+    const auto days = daysOf(trimmedBytes(appointment, o.avviso, o.avvisoCapacity));
     if (!date || !days)
         return std::nullopt;
     return date->addDays(-qint64(*days)) <= today && isNotFulfilled(appointment);
 }
 
+void AppointmentRules::collectImminent(RecordFile &file, const QDate &today, QStringList &lines)
+{
+    const Offsets &o = offsets();
+    file.scan([&](qint64, const RecordView &record) {
+        // Fulfilled appointments are most of an old archive: the flag is the cheapest test.
+        if (trimmedBytes(record, o.ottemperata, o.ottemperataCapacity) != QByteArrayView("No"))
+            return true;
+        // A record whose date or days of notice cannot be read is skipped, so one
+        // damaged record never hides the appointments after it.
+        if (isImminent(record, today).value_or(false))
+            lines.append(agendaLine(record));
+        return true;
+    });
+}
+
+void AppointmentRules::sortAgenda(QStringList &lines)
+{
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+}
+
 QString AppointmentRules::agendaLine(const RecordView &appointment)
 {
     return QStringLiteral("ID: ") + AppointmentKey::of(appointment)
-        + QStringLiteral("  Data: ") + pad(field(appointment, "Data"), 10)
-        + QStringLiteral("  Ora: ") + pad(field(appointment, "Ora"), 5)
-        + QStringLiteral("  ") + pad(field(appointment, "Contatto"), 30)
-        + QStringLiteral("  Cel. ") + pad(field(appointment, "Cel"), 14)
-        + QStringLiteral("  ") + pad(field(appointment, "Causale"), 42)
+        + QStringLiteral("  Data: ") + Text::pad(field(appointment, "Data"), 10)
+        + QStringLiteral("  Ora: ") + Text::pad(field(appointment, "Ora"), 5)
+        + QStringLiteral("  ") + Text::pad(field(appointment, "Contatto"), 30)
+        + QStringLiteral("  Cel. ") + Text::pad(field(appointment, "Cel"), 14)
+        + QStringLiteral("  ") + Text::pad(field(appointment, "Causale"), 42)
         + QStringLiteral("  \u20AC ") + field(appointment, "Importo");
-}
-
-QString AppointmentRules::pad(const QString &text, int width)
-{
-    return text.leftJustified(width, QLatin1Char(' '), true);
 }
 
 } // namespace lumivista

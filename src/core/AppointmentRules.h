@@ -1,10 +1,12 @@
 #pragma once
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace lumivista {
 
+class RecordFile;
 class RecordView;
 
 /** What the agenda and the appointment lists read out of an appointment record. */
@@ -30,8 +32,12 @@ public:
     /** The agenda's fixed-width line: ID, date, time, name, mobile, reason, amount. */
     static QString agendaLine(const RecordView &appointment);
 
-    /** s followed by blanks, cut to exactly width characters. */
-    static QString pad(const QString &text, int width);
+    /** The agenda's selection: appends the line of every imminent appointment from
+     *  the file's current index to its end; damaged records are skipped. A read
+     *  failure throws ArchiveError and leaves the lines read so far. */
+    static void collectImminent(RecordFile &file, const QDate &today, QStringList &lines);
+    /** The agenda's order: text order with case ignored, which is date and time order. */
+    static void sortAgenda(QStringList &lines);
 };
 
 } // namespace lumivista

@@ -1,10 +1,8 @@
 #include "IniFile.h"
 #include "Text.h"
+#include "WholeFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -135,10 +133,15 @@ bool validName(const QString &name, bool isKey)
 
 QString IniFile::read(const QString &path, const QString &section, const QString &key)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    const QList<Line> lines = splitLines(file.readAll());
+    return tryRead(path, section, key).value_or(QString());
+}
+
+std::optional<QString> IniFile::tryRead(const QString &path, const QString &section, const QString &key)
+{
+    const WholeFile::Contents file = WholeFile::read(path);
+    if (file.state == WholeFile::State::Unreadable)
+        return std::nullopt;
+    const QList<Line> lines = splitLines(file.bytes);
     const Place place = locate(lines, Text::trim(section), Text::trim(key));
     if (place.keyLine < 0)
         return QString();
@@ -159,20 +162,11 @@ bool IniFile::write(const QString &path, const QString &section, const QString &
     flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
     const QByteArray encodedValue = Text::toCp1252(flat);
 
-    QByteArray data;
-    const QFileInfo info(path);
-    if (info.exists()) {
-        if (!info.isFile())
-            return false;
-        // A read-only file stays untouched, although the folder would allow replacing it;
-        // opening it for writing (without truncating) asks the system, ACLs included.
-        QFile file(path);
-        if (!file.open(QIODevice::ReadWrite))
-            return false;
-        data = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return false;
-    }
+    // What cannot be read back cannot be kept: writing would lose every other key.
+    const WholeFile::Contents existing = WholeFile::read(path);
+    if (existing.state == WholeFile::State::Unreadable)
+        return false;
+    const QByteArray &data = existing.bytes;
 
     QList<Line> lines = splitLines(data);
     QByteArray eol("\r\n");
@@ -212,14 +206,7 @@ bool IniFile::write(const QString &path, const QString &section, const QString &
     for (const Line &line : std::as_const(lines))
         out += line.content + line.terminator;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(out) != out.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WholeFile::write(path, out).ok();
 }
 
 } // namespace lumivista

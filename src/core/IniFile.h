@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <optional>
 
 namespace lumivista {
 
@@ -10,8 +11,13 @@ namespace lumivista {
 class IniFile
 {
 public:
+    /** The value; empty when the file, section or key is missing, and nothing
+     *  when the file is there but cannot be read (see WholeFile::read). */
+    static std::optional<QString> tryRead(const QString &path, const QString &section, const QString &key);
+    /** As tryRead, an unreadable file reading as empty. */
     static QString read(const QString &path, const QString &section, const QString &key);
-    /** False when the file cannot be written; the old file then stays as it was. */
+    /** False when the file cannot be read back or written; the old file then stays
+     *  as it was (see WholeFile::write). */
     [[nodiscard]] static bool write(const QString &path, const QString &section, const QString &key,
                                     const QString &value);
 };

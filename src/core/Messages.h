@@ -1,4 +1,5 @@
 #pragma once
+#include "ArchiveError.h"
 #include <QString>
 
 namespace lumivista {
@@ -12,6 +13,16 @@ public:
         return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
                               "Accertarsi di possedere i privilegi di scrittura nella cartella di "
                               "installazione del programma.");
+    }
+    /** Held past the wait by another station: the same first line, then what to do. */
+    static QString archiveInUse()
+    {
+        return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                              "L'archivio \u00E8 in uso su un'altra postazione: riprovare tra qualche istante.");
+    }
+    static QString accessFailure(const ArchiveError &error)
+    {
+        return error.kind() == ArchiveError::Kind::InUse ? archiveInUse() : accessFailure();
     }
     static QString emptyArchive() { return QStringLiteral("L'archivio non contiene nessuna scheda."); }
     static QString recordUpdated()

@@ -3,7 +3,6 @@
 #include "IniFile.h"
 #include "ProgramFolder.h"
 #include "Text.h"
-#include <QFile>
 
 namespace lumivista {
 
@@ -14,19 +13,16 @@ const QString Key = QStringLiteral("Valore");
 
 QString PasswordFile::path()
 {
-    return ProgramFolder::file(QStringLiteral("unins000.dll"));
+    return ProgramFolder::file(fileName());
 }
 
 std::optional<QString> PasswordFile::read()
 {
-    const QString file = path();
     // A file that is there but cannot be read is a failure, not a missing password.
-    if (QFile::exists(file)) {
-        QFile probe(file);
-        if (!probe.open(QIODevice::ReadOnly))
-            return std::nullopt;
-    }
-    const std::optional<QString> plain = Crypt::UnscrambleText(Text::trim(IniFile::read(file, Section, Key)));
+    const std::optional<QString> stored = IniFile::tryRead(path(), Section, Key);
+    if (!stored)
+        return std::nullopt;
+    const std::optional<QString> plain = Crypt::UnscrambleText(Text::trim(*stored));
     if (!plain)
         return std::nullopt;
     return Text::trim(*plain);
@@ -39,12 +35,7 @@ bool PasswordFile::write(const QString &password)
 
 QString PasswordFile::normalise(const QString &typed)
 {
-    QString upper = typed;
-    for (QChar &ch : upper) {
-        if (ch >= QLatin1Char('a') && ch <= QLatin1Char('z'))
-            ch = QChar(ch.unicode() - 'a' + 'A');
-    }
-    return Text::trim(upper);
+    return Text::trim(Text::upperAZ(typed));
 }
 
 } // namespace lumivista

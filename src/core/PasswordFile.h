@@ -13,6 +13,7 @@ public:
     /** The shortest new password accepted, as the user guide promises. */
     static constexpr int MinimumLength = 8;
 
+    static QString fileName() { return QStringLiteral("unins000.dll"); }
     static QString path();
 
     /** The stored password, unscrambled and trimmed. A missing file or key gives

@@ -1,13 +1,17 @@
 #include "RecordFile.h"
 #include "ProgramFolder.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
+#include <QSysInfo>
 
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <thread>
 
+#include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -24,10 +28,50 @@ constexpr auto kLockRetry = std::chrono::milliseconds(50);
  *  enough to stay in the processor cache while the block is decoded. */
 constexpr qint64 kScanBlockBytes = 256 * 1024;
 
-[[noreturn]] void fail(const QString &path, const char *what, int error)
+RecordFile::LockCall &lockCall()
+{
+    static RecordFile::LockCall call = &::flock;
+    return call;
+}
+
+[[noreturn]] void fail(const QString &path, const char *what, int error,
+                       ArchiveError::Kind kind = ArchiveError::Kind::Access)
 {
     throw ArchiveError(QStringLiteral("%1: %2 (%3)")
-                           .arg(path, QString::fromLatin1(what), QString::fromLocal8Bit(std::strerror(error))));
+                           .arg(path, QString::fromLatin1(what), QString::fromLocal8Bit(std::strerror(error))),
+                       kind);
+}
+
+bool lockUnsupported(int error)
+{
+    return error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS;
+}
+
+/** "host pid" of the station and process that wrote a lock file. */
+QByteArray lockOwner()
+{
+    return QSysInfo::machineHostName().toUtf8() + ' ' + QByteArray::number(qint64(::getpid()));
+}
+
+/** A lock file is stale when its process is known to be gone (same host, no
+ *  such process) or when it is older than any command takes. */
+bool isStale(const QString &lockPath)
+{
+    const QFileInfo info(lockPath);
+    if (!info.exists())
+        return false;
+    const qint64 age = info.lastModified().secsTo(QDateTime::currentDateTime());
+    if (age > RecordFile::StaleLockSeconds)
+        return true;
+    QFile file(lockPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QList<QByteArray> parts = file.read(512).trimmed().split(' ');
+    if (parts.size() != 2 || parts.at(0) != QSysInfo::machineHostName().toUtf8())
+        return false;
+    bool ok = false;
+    const qint64 pid = parts.at(1).toLongLong(&ok);
+    return ok && pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
 }
 
 } // namespace
@@ -51,27 +95,78 @@ RecordFile::RecordFile(const QString &path, const RecordLayout &layout)
         fail(m_path, "not a regular file", error);
     }
 
+    try {
+        lock();
+    } catch (...) {
+        ::close(m_fd);
+        m_fd = -1;
+        throw;
+    }
+}
+
+void RecordFile::lock()
+{
     const auto deadline = std::chrono::steady_clock::now() + kLockWait;
-    while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+    while (lockCall()(m_fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         if (error == EINTR)
             continue;
-        // A file system without locks (some network shares) still works, unguarded.
-        if (error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS)
-            break;
-        if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
-            ::close(m_fd);
-            m_fd = -1;
-            fail(m_path, "the archive is locked by another user", error);
-        }
+        if (lockUnsupported(error))
+            return lockWithFile(error);
+        if (error != EWOULDBLOCK)
+            fail(m_path, "cannot lock the archive", error);
+        if (std::chrono::steady_clock::now() >= deadline)
+            fail(m_path, "the archive is in use on another station", error, ArchiveError::Kind::InUse);
         std::this_thread::sleep_for(kLockRetry);
     }
+}
+
+void RecordFile::lockWithFile(int flockError)
+{
+    const QString lockPath = lockFileFor(m_path);
+    const QByteArray native = QFile::encodeName(lockPath);
+    const QByteArray owner = lockOwner();
+    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    for (;;) {
+        const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            const bool written = ::write(fd, owner.constData(), size_t(owner.size())) == owner.size();
+            ::close(fd);
+            if (!written) {
+                ::unlink(native.constData());
+                fail(lockPath, "cannot write the lock file", errno ? errno : EIO);
+            }
+            m_lockFile = lockPath;
+            return;
+        }
+        const int error = errno;
+        if (error == EINTR)
+            continue;
+        if (error != EEXIST)
+            fail(lockPath, "no lock available for the archive", error ? error : flockError);
+        if (isStale(lockPath)) {
+            ::unlink(native.constData());
+            continue;
+        }
+        if (std::chrono::steady_clock::now() >= deadline)
+            fail(m_path, "the archive is in use on another station", EWOULDBLOCK, ArchiveError::Kind::InUse);
+        std::this_thread::sleep_for(kLockRetry);
+    }
+}
+
+void RecordFile::release()
+{
+    if (m_lockFile.isEmpty())
+        return;
+    ::unlink(QFile::encodeName(m_lockFile).constData());
+    m_lockFile.clear();
 }
 
 RecordFile::~RecordFile()
 {
     if (m_fd >= 0)
         ::close(m_fd);
+    release();
 }
 
 void RecordFile::ensureOpen() const
@@ -178,8 +273,21 @@ void RecordFile::close()
     const int fd = m_fd;
     m_fd = -1;
     // After a failed close the descriptor is gone anyway: never close it twice.
-    if (::close(fd) != 0 && errno != EINTR)
-        fail(m_path, "cannot close the archive", errno);
+    const int closed = ::close(fd);
+    const int error = errno;
+    release();
+    if (closed != 0 && error != EINTR)
+        fail(m_path, "cannot close the archive", error);
+}
+
+QString RecordFile::lockFileFor(const QString &archivePath)
+{
+    return archivePath + QStringLiteral(".lck");
+}
+
+void RecordFile::setLockCallForTests(LockCall call)
+{
+    lockCall() = call ? call : &::flock;
 }
 
 QString RecordFile::pathFor(const RecordLayout &layout)

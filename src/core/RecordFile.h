@@ -9,8 +9,12 @@ namespace lumivista {
 
 /** An archive of fixed-size records with no header, opened for one user command.
  *  The constructor opens (creating an empty file if missing) and takes an exclusive
- *  advisory lock, so two PCs sharing the program folder never append at the same
- *  place; the destructor closes. Every failure throws ArchiveError. */
+ *  lock, so two PCs sharing the program folder never append at the same place;
+ *  the destructor closes. Every failure throws ArchiveError.
+ *
+ *  The lock is flock(). Where the file system has none (some network shares), a
+ *  lock file "<archive>.lck" created exclusively beside the archive takes its
+ *  place; it is never written unguarded. */
 class RecordFile
 {
 public:
@@ -40,13 +44,26 @@ public:
     /** The layout's archive in the program folder, rebuilt on every call. */
     static QString pathFor(const RecordLayout &layout);
 
+    /** The lock file used where flock() is not supported. */
+    static QString lockFileFor(const QString &archivePath);
+    /** A lock file older than this was left by a station that stopped mid-command. */
+    static constexpr int StaleLockSeconds = 120;
+
+    /** Tests stand in for flock() to act out file systems without locks. */
+    using LockCall = int (*)(int fd, int operation);
+    static void setLockCallForTests(LockCall call);
+
 private:
+    void lock();
+    void lockWithFile(int flockError);
+    void release();
     void ensureOpen() const;
     void readAt(qint64 position, char *data, qint64 length);
 
     QString m_path;
     const RecordLayout &m_layout;
     int m_fd = -1;
+    QString m_lockFile; // set while this command holds the fallback lock file
     qint64 m_index = 0;
 };
 

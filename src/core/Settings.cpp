@@ -20,12 +20,16 @@ QString Settings::path()
     return ProgramFolder::file(fileName());
 }
 
-QStringList Settings::shopLines()
+std::optional<QStringList> Settings::shopLines()
 {
     const QString file = path();
     QStringList lines;
-    for (int i = 1; i <= shopLineCount; ++i)
-        lines.append(Text::trim(IniFile::read(file, shopSection, shopKey(i))));
+    for (int i = 1; i <= shopLineCount; ++i) {
+        const std::optional<QString> line = IniFile::tryRead(file, shopSection, shopKey(i));
+        if (!line)
+            return std::nullopt;
+        lines.append(Text::trim(*line));
+    }
     return lines;
 }
 
@@ -44,9 +48,9 @@ QString Settings::numberingSection(PrescriptionKind kind)
                                              : QStringLiteral("Numerazione Prescrizioni Lenti");
 }
 
-QString Settings::numberingStart(PrescriptionKind kind)
+std::optional<QString> Settings::numberingStart(PrescriptionKind kind)
 {
-    return IniFile::read(path(), numberingSection(kind), startKey);
+    return IniFile::tryRead(path(), numberingSection(kind), startKey);
 }
 
 bool Settings::writeNumberingStart(PrescriptionKind kind, const QString &value)

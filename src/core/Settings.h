@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace lumivista {
 
@@ -9,7 +10,8 @@ enum class PrescriptionKind { Glasses, Lenses };
 
 /** The settings file Lumivista.ini in the program folder: the shop's header
  *  lines shared by both prescription cards and the numbering start values.
- *  A missing or damaged file reads as empty values. */
+ *  A missing file reads as empty values; a file that is there but cannot be read
+ *  gives nothing, so no caller mistakes it for a fresh installation. */
 class Settings
 {
 public:
@@ -18,14 +20,14 @@ public:
 
     static constexpr int shopLineCount = 5;
     /** "Centro Ottico", "Rigo 1" ... "Rigo 5", each trimmed; always five entries. */
-    static QStringList shopLines();
+    static std::optional<QStringList> shopLines();
     /** Writes the five lines trimmed; false when the file cannot be written. */
     [[nodiscard]] static bool writeShopLines(const QStringList &lines);
 
     /** "Numerazione Prescrizioni Occhiali" or "... Lenti". */
     static QString numberingSection(PrescriptionKind kind);
     /** The raw "Inizio" text of the kind (empty when missing). */
-    static QString numberingStart(PrescriptionKind kind);
+    static std::optional<QString> numberingStart(PrescriptionKind kind);
     [[nodiscard]] static bool writeNumberingStart(PrescriptionKind kind, const QString &value);
 };
 

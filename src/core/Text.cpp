@@ -100,6 +100,38 @@ QString Text::fromCp1252(const char *data, int length)
     return out;
 }
 
+QString Text::pad(const QString &text, int width)
+{
+    return text.leftJustified(width, QLatin1Char(' '), true);
+}
+
+namespace {
+char16_t foldAZ(char16_t c)
+{
+    return c >= u'a' && c <= u'z' ? char16_t(c - u'a' + u'A') : c;
+}
+} // namespace
+
+QString Text::upperAZ(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out)
+        c = QChar(foldAZ(c.unicode()));
+    return out;
+}
+
+int Text::compareFoldedAZ(const QString &a, const QString &b)
+{
+    const qsizetype n = qMin(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t x = foldAZ(a.at(i).unicode());
+        const char16_t y = foldAZ(b.at(i).unicode());
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
 QString Text::fromCp1252(const QByteArray &bytes)
 {
     return fromCp1252(bytes.constData(), int(bytes.size()));

@@ -17,6 +17,16 @@ public:
     static QByteArray toCp1252(const QString &text);
     static QString fromCp1252(const QByteArray &bytes);
     static QString fromCp1252(const char *data, int length);
+
+    /** text followed by blanks, or cut, to exactly width characters: one column of
+     *  a fixed-width list line. */
+    static QString pad(const QString &text, int width);
+    /** Only the letters a to z become capitals; accented letters and everything
+     *  else stay as typed. Typing rules, passwords, searches and sorting all fold
+     *  this way, so "è" never matches "E". */
+    static QString upperAZ(const QString &text);
+    /** Compares as upperAZ(a) against upperAZ(b), without building either. */
+    static int compareFoldedAZ(const QString &a, const QString &b);
 };
 
 } // namespace lumivista

@@ -28,8 +28,8 @@ PrescriptionTraits TfrmOcchiali::prescriptionTraits()
     return traits;
 }
 
-TfrmOcchiali::TfrmOcchiali(AppContext &context, QWidget *parent)
-    : PrescriptionCard(context, prescriptionTraits(), parent)
+TfrmOcchiali::TfrmOcchiali(WindowRegistry &registry, QWidget *parent)
+    : PrescriptionCard(registry, prescriptionTraits(), parent)
 {
     setObjectName(QStringLiteral("frmOcchiali"));
 }

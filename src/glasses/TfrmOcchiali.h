@@ -1,5 +1,5 @@
 #pragma once
-#include "PrescriptionCard.h"
+#include "archive/PrescriptionCard.h"
 
 namespace lumivista {
 
@@ -8,7 +8,7 @@ class TfrmOcchiali : public PrescriptionCard
 {
     Q_OBJECT
 public:
-    explicit TfrmOcchiali(AppContext &context, QWidget *parent = nullptr);
+    explicit TfrmOcchiali(WindowRegistry &registry, QWidget *parent = nullptr);
 
     static PrescriptionTraits prescriptionTraits();
 };

@@ -32,8 +32,8 @@ PrescriptionTraits TfrmLenti::prescriptionTraits()
     return traits;
 }
 
-TfrmLenti::TfrmLenti(AppContext &context, QWidget *parent)
-    : PrescriptionCard(context, prescriptionTraits(), parent)
+TfrmLenti::TfrmLenti(WindowRegistry &registry, QWidget *parent)
+    : PrescriptionCard(registry, prescriptionTraits(), parent)
 {
     setObjectName(QStringLiteral("frmLenti"));
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "glasses/PrescriptionCard.h"
+#include "archive/PrescriptionCard.h"
 
 namespace lumivista {
 
@@ -9,7 +9,7 @@ class TfrmLenti : public PrescriptionCard
 {
     Q_OBJECT
 public:
-    explicit TfrmLenti(AppContext &context, QWidget *parent = nullptr);
+    explicit TfrmLenti(WindowRegistry &registry, QWidget *parent = nullptr);
 
     static PrescriptionTraits prescriptionTraits();
 };

@@ -5,6 +5,18 @@
 
 using namespace lumivista;
 
+namespace {
+/** The settings as read, with a marker for "could not be read". */
+QStringList shop()
+{
+    return Settings::shopLines().value_or(QStringList{QStringLiteral("<unreadable>")});
+}
+QString start(PrescriptionKind kind)
+{
+    return Settings::numberingStart(kind).value_or(QStringLiteral("<unreadable>"));
+}
+} // namespace
+
 class TestNumbering : public QObject
 {
     Q_OBJECT
@@ -24,6 +36,7 @@ private Q_SLOTS:
     void shopLinesRoundTrip();
     void kindsAreIndependent();
     void unwritableFolderRefusesWrite();
+    void unreadableFileIsNotMissing();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -138,9 +151,9 @@ void TestNumbering::keys()
 
 void TestNumbering::missingFileReadsEmpty()
 {
-    QCOMPARE(Settings::shopLines(), QStringList(5, QString()));
-    QCOMPARE(Settings::numberingStart(PrescriptionKind::Glasses), QString());
-    QCOMPARE(Settings::numberingStart(PrescriptionKind::Lenses), QString());
+    QCOMPARE(shop(), QStringList(5, QString()));
+    QCOMPARE(start(PrescriptionKind::Glasses), QString());
+    QCOMPARE(start(PrescriptionKind::Lenses), QString());
 }
 
 void TestNumbering::damagedFileReadsEmpty()
@@ -149,15 +162,15 @@ void TestNumbering::damagedFileReadsEmpty()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(QByteArray("\x00\xff\x01[Centro\x00 Ottico\nRigo 1\x02garbage", 37));
     f.close();
-    QCOMPARE(Settings::shopLines(), QStringList(5, QString()));
-    QCOMPARE(Settings::numberingStart(PrescriptionKind::Glasses), QString());
+    QCOMPARE(shop(), QStringList(5, QString()));
+    QCOMPARE(start(PrescriptionKind::Glasses), QString());
 }
 
 void TestNumbering::shopLinesRoundTrip()
 {
     const QStringList lines{"  Ottica Bellavista ", "Via Roma 1", "", "00100 Roma", "P.IVA 01234567890"};
     QVERIFY(Settings::writeShopLines(lines));
-    QCOMPARE(Settings::shopLines(),
+    QCOMPARE(shop(),
              (QStringList{"Ottica Bellavista", "Via Roma 1", "", "00100 Roma", "P.IVA 01234567890"}));
     QFile f(Settings::path());
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -170,10 +183,10 @@ void TestNumbering::shopLinesRoundTrip()
 void TestNumbering::kindsAreIndependent()
 {
     QVERIFY(Settings::writeNumberingStart(PrescriptionKind::Glasses, QStringLiteral("500")));
-    QCOMPARE(Settings::numberingStart(PrescriptionKind::Lenses), QString());
+    QCOMPARE(start(PrescriptionKind::Lenses), QString());
     QVERIFY(Settings::writeNumberingStart(PrescriptionKind::Lenses, QStringLiteral("20")));
-    QCOMPARE(Settings::numberingStart(PrescriptionKind::Glasses), QStringLiteral("500"));
-    QCOMPARE(Settings::numberingStart(PrescriptionKind::Lenses), QStringLiteral("20"));
+    QCOMPARE(start(PrescriptionKind::Glasses), QStringLiteral("500"));
+    QCOMPARE(start(PrescriptionKind::Lenses), QStringLiteral("20"));
     QFile f(Settings::path());
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
@@ -190,7 +203,18 @@ void TestNumbering::unwritableFolderRefusesWrite()
     ProgramFolder::setOverride(m_dir->filePath(QStringLiteral("blocker/folder")));
     QVERIFY(!Settings::writeShopLines(QStringList{"Ottica"}));
     QVERIFY(!Settings::writeNumberingStart(PrescriptionKind::Glasses, QStringLiteral("5")));
-    QCOMPARE(Settings::shopLines(), QStringList(5, QString()));
+    QCOMPARE(shop(), QStringList(5, QString()));
+}
+
+void TestNumbering::unreadableFileIsNotMissing()
+{
+    // A settings file that is there but cannot be read must not read as a fresh
+    // installation, or New would number from 1 again.
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), Settings::path()));
+    QCOMPARE(Settings::shopLines(), std::nullopt);
+    QCOMPARE(Settings::numberingStart(PrescriptionKind::Glasses), std::nullopt);
+    QVERIFY(!Settings::writeNumberingStart(PrescriptionKind::Glasses, QStringLiteral("5")));
+    QVERIFY(QFileInfo(Settings::path()).isSymLink());
 }
 
 QTEST_APPLESS_MAIN(TestNumbering)

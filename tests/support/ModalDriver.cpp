@@ -5,23 +5,62 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTimer>
+#include <QtTest>
 #include <memory>
 
 namespace lumivista {
 
+namespace {
+/** Each wait: its timer, and whether it has ended (window found or given up). */
+struct Wait
+{
+    QPointer<QTimer> timer;
+    std::shared_ptr<bool> ended;
+};
+
+QList<Wait> &waits()
+{
+    static QList<Wait> list;
+    return list;
+}
+} // namespace
+
+int ModalDriver::unshown()
+{
+    int count = 0;
+    for (const Wait &wait : std::as_const(waits())) {
+        if (*wait.ended)
+            continue;
+        ++count;
+        if (wait.timer) {
+            wait.timer->stop();
+            wait.timer->deleteLater();
+        }
+    }
+    waits().clear();
+    return count;
+}
+
 void ModalDriver::whenShown(std::function<void(QWidget *)> action)
 {
     auto *timer = new QTimer(qApp);
+    auto ended = std::make_shared<bool>(false);
+    waits().append({timer, ended});
     auto attempts = std::make_shared<int>(0);
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, attempts, action = std::move(action)] {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, attempts, ended, action = std::move(action)] {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible()) {
-            // Give up after a few seconds so a window that never opens fails the test, not hangs it.
-            if (++*attempts > 500)
+            // A window that never opens fails the test instead of hanging it.
+            if (++*attempts > 500) {
+                *ended = true;
+                timer->stop();
                 timer->deleteLater();
+                QTest::qFail("a modal window the test waited for never appeared", __FILE__, __LINE__);
+            }
             return;
         }
+        *ended = true;
         timer->stop();
         timer->deleteLater();
         QPointer<QWidget> window = modal;

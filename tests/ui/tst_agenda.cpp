@@ -1,9 +1,8 @@
 #include "ModalDriver.h"
-#include "TestFolder.h"
+#include "WindowTest.h"
 #include "agenda/TfrmAgenda.h"
 #include "agenda/TfrmWhatsApp_Message.h"
-#include "app/AppContext.h"
-#include "archive/PictureButton.h"
+#include "widgets/PictureButton.h"
 #include "core/Text.h"
 #include "platform/FakeServices.h"
 #include "platform/QtShellService.h"
@@ -38,26 +37,20 @@ struct Appointment
     QByteArray importo = "25,00";
 };
 
-void put(QByteArray &record, int offset, const QByteArray &cp1252)
-{
-    record[offset] = char(cp1252.size());
-    record.replace(offset + 1, cp1252.size(), cp1252);
-}
-
 /** One record built by hand from the byte table. */
 QByteArray bytes(const Appointment &a)
 {
     QByteArray r(recordSize, '\0');
-    put(r, 0, a.data);
-    put(r, 11, a.ore);
-    put(r, 14, a.minuti);
-    put(r, 17, a.ore + ':' + a.minuti);
-    put(r, 23, a.avviso);
-    put(r, 78, a.causale);
-    put(r, 580, a.contatto);
-    put(r, 662, a.cel);
-    put(r, 995, a.importo);
-    put(r, 1262, a.ottemperata);
+    WindowTest::putField(r, 0, a.data);
+    WindowTest::putField(r, 11, a.ore);
+    WindowTest::putField(r, 14, a.minuti);
+    WindowTest::putField(r, 17, a.ore + ':' + a.minuti);
+    WindowTest::putField(r, 23, a.avviso);
+    WindowTest::putField(r, 78, a.causale);
+    WindowTest::putField(r, 580, a.contatto);
+    WindowTest::putField(r, 662, a.cel);
+    WindowTest::putField(r, 995, a.importo);
+    WindowTest::putField(r, 1262, a.ottemperata);
     return r;
 }
 
@@ -81,13 +74,10 @@ const QString reminderTail = QStringLiteral(
 
 } // namespace
 
-class TestAgenda : public QObject
+class TestAgenda : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestFolder> folder;
-    std::unique_ptr<FakeServices> fakes;
-    std::unique_ptr<AppContext> context;
     std::unique_ptr<TfrmAgenda> agenda;
 
     void open()
@@ -138,19 +128,15 @@ class TestAgenda : public QObject
 private Q_SLOTS:
     void init()
     {
-        folder = std::make_unique<TestFolder>();
-        fakes = std::make_unique<FakeServices>();
+        startWindowTest();
         fakes->clock.setToday(QDate(2024, 3, 15));
-        context = std::make_unique<AppContext>(fakes->services());
         agenda = std::make_unique<TfrmAgenda>(*context);
         context->setWindow(WindowId::Agenda, agenda.get());
     }
     void cleanup()
     {
         agenda.reset();
-        context.reset();
-        fakes.reset();
-        folder.reset();
+        endWindowTest();
     }
 
     void windowAtCreation()
@@ -412,6 +398,7 @@ private Q_SLOTS:
         open();
         agenda->btnArchivio->click();
         QVERIFY(card.isVisible());
+        QVERIFY(card.isMaximized()); // a working window like the others
         QVERIFY(!agenda->isVisible());
         card.hide();
         open();

@@ -1,9 +1,8 @@
 #include "ModalDriver.h"
-#include "TestFolder.h"
-#include "app/AppContext.h"
+#include "WindowTest.h"
 #include "appointments/TfrmArchivio_Scadenze.h"
-#include "appointments/TfrmCalendario.h"
-#include "archive/PictureButton.h"
+#include "widgets/TfrmCalendario.h"
+#include "widgets/PictureButton.h"
 #include "core/Messages.h"
 #include "platform/FakeServices.h"
 #include <QCalendarWidget>
@@ -30,17 +29,6 @@ enum Offset {
     Contatto = 580, Tel = 631, Cel = 662, Email = 693, Luogo = 744, Importo = 995, Note = 1011, Ottemperata = 1262,
 };
 
-void put(QByteArray &record, int offset, const QByteArray &cp1252)
-{
-    record[offset] = char(cp1252.size());
-    record.replace(offset + 1, cp1252.size(), cp1252);
-}
-
-QByteArray fieldAt(const QByteArray &record, int offset)
-{
-    return record.mid(offset + 1, quint8(record.at(offset)));
-}
-
 QString required(const char *what)
 {
     return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") + QString::fromUtf8(what);
@@ -48,13 +36,10 @@ QString required(const char *what)
 
 } // namespace
 
-class TestAppointmentCard : public QObject
+class TestAppointmentCard : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestFolder> folder;
-    std::unique_ptr<FakeServices> fakes;
-    std::unique_ptr<AppContext> context;
     std::unique_ptr<TfrmArchivio_Scadenze> card;
 
     /** A control found the way a screen reader finds it: by its accessible name. */
@@ -137,22 +122,15 @@ class TestAppointmentCard : public QObject
 private Q_SLOTS:
     void init()
     {
-        folder = std::make_unique<TestFolder>();
-        fakes = std::make_unique<FakeServices>();
-        context = std::make_unique<AppContext>(fakes->services());
+        startWindowTest();
         card = std::make_unique<TfrmArchivio_Scadenze>(*context);
         context->setWindow(WindowId::Appointments, card.get());
-        card->show();
-        QVERIFY(QTest::qWaitForWindowExposed(card.get()));
-        card->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(card.get()));
+        QVERIFY(showActive(card.get()));
     }
     void cleanup()
     {
         card.reset();
-        context.reset();
-        fakes.reset();
-        folder.reset();
+        endWindowTest();
     }
 
     void newCardDefaults()
@@ -199,22 +177,22 @@ private Q_SLOTS:
         click(QStringLiteral("Salva"));
 
         QByteArray expected(recordSize, '\0');
-        put(expected, Data, "15/03/2024");
-        put(expected, OreApp, "09");
-        put(expected, MinutiApp, "30");
-        put(expected, Ora, "09:30");
-        put(expected, Avviso, "12");
-        put(expected, Tipologia, "Dott. Bianchi");
-        put(expected, Causale, "Controllo della vista");
-        put(expected, Dettagli, "portare gli occhiali");
-        put(expected, Contatto, "Rossi Mario");
-        put(expected, Tel, "06 1234567");
-        put(expected, Cel, "3331234567");
-        put(expected, Email, "mario@example.it");
-        put(expected, Luogo, "Contanti");
-        put(expected, Importo, "12,50");
-        put(expected, Note, "Cliente puntuale");
-        put(expected, Ottemperata, "S\xEC");
+        putField(expected, Data, "15/03/2024");
+        putField(expected, OreApp, "09");
+        putField(expected, MinutiApp, "30");
+        putField(expected, Ora, "09:30");
+        putField(expected, Avviso, "12");
+        putField(expected, Tipologia, "Dott. Bianchi");
+        putField(expected, Causale, "Controllo della vista");
+        putField(expected, Dettagli, "portare gli occhiali");
+        putField(expected, Contatto, "Rossi Mario");
+        putField(expected, Tel, "06 1234567");
+        putField(expected, Cel, "3331234567");
+        putField(expected, Email, "mario@example.it");
+        putField(expected, Luogo, "Contanti");
+        putField(expected, Importo, "12,50");
+        putField(expected, Note, "Cliente puntuale");
+        putField(expected, Ottemperata, "S\xEC");
         QCOMPARE(file(), expected);
         QCOMPARE(pos(), QStringLiteral("1"));
         QCOMPARE(fakes->messages.last(), (Message{Kind::Information, Messages::recordInserted()}));
@@ -223,7 +201,7 @@ private Q_SLOTS:
         // A second save overwrites the same record.
         card->chkOttemperata->setChecked(false);
         click(QStringLiteral("Salva"));
-        put(expected, Ottemperata, "No");
+        putField(expected, Ottemperata, "No");
         QCOMPARE(file(), expected);
         QCOMPARE(pos(), QStringLiteral("1"));
         QCOMPARE(fakes->messages.last(), (Message{Kind::Information, Messages::recordUpdated()}));
@@ -462,10 +440,10 @@ private Q_SLOTS:
         const QByteArray both = file();
         QCOMPARE(both.size(), 2 * recordSize);
         QByteArray expected = first;
-        put(expected, Data, "15/04/2024");
-        put(expected, OreApp, "00");
-        put(expected, MinutiApp, "00");
-        put(expected, Ora, "00:00");
+        putField(expected, Data, "15/04/2024");
+        putField(expected, OreApp, "00");
+        putField(expected, MinutiApp, "00");
+        putField(expected, Ora, "00:00");
         QCOMPARE(both.mid(0, recordSize), first);
         QCOMPARE(both.mid(recordSize), expected);
     }

@@ -1,5 +1,6 @@
 #include "app/AppContext.h"
-#include "appointments/TfrmCalendario.h"
+#include "archive/HandOver.h"
+#include "widgets/TfrmCalendario.h"
 #include "platform/FakeServices.h"
 #include <QtTest>
 
@@ -67,7 +68,7 @@ void TestCalendario::cleanup()
 void TestCalendario::startsOnToday()
 {
     m_fakes->clock.setToday(QDate(2025, 12, 31));
-    TfrmCalendario picker(*m_context);
+    TfrmCalendario picker(m_fakes->services(), HandOver::deliverer(*m_context));
     QCOMPARE(picker.calData->selectedDate(), QDate(2025, 12, 31));
     QCOMPARE(picker.windowTitle(), QStringLiteral(" Importazione data"));
     QCOMPARE(picker.btnImporta->text(), QStringLiteral("Importa"));
@@ -91,7 +92,7 @@ void TestCalendario::importWritesTheKeyedField()
     QFETCH(QString, key);
     QFETCH(int, window);
     QFETCH(QString, field);
-    TfrmCalendario picker(*m_context);
+    TfrmCalendario picker(m_fakes->services(), HandOver::deliverer(*m_context));
     picker.lblMemory->setText(key);
     picker.show();
     picker.calData->setSelectedDate(QDate(2024, 4, 2));
@@ -101,7 +102,7 @@ void TestCalendario::importWritesTheKeyedField()
 
     // Exactly the keyed field received the date; the others are untouched.
     for (WindowId id : {WindowId::Appointments, WindowId::Glasses, WindowId::Lenses}) {
-        for (const QString name : {QStringLiteral("txtData"), QStringLiteral("txtConsegna")}) {
+        for (const QString &name : {QStringLiteral("txtData"), QStringLiteral("txtConsegna")}) {
             const bool keyed = int(id) == window && name == field;
             QCOMPARE(edit(id, name)->text(), keyed ? QStringLiteral("02/04/2024") : QString());
         }
@@ -110,7 +111,7 @@ void TestCalendario::importWritesTheKeyedField()
 
 void TestCalendario::enterOnADayImports()
 {
-    TfrmCalendario picker(*m_context);
+    TfrmCalendario picker(m_fakes->services(), HandOver::deliverer(*m_context));
     picker.lblMemory->setText(QStringLiteral("lenti_consegna"));
     picker.show();
     QVERIFY(QTest::qWaitForWindowActive(&picker));
@@ -124,7 +125,7 @@ void TestCalendario::enterOnADayImports()
 
 void TestCalendario::unknownKeyStaysOpen()
 {
-    TfrmCalendario picker(*m_context);
+    TfrmCalendario picker(m_fakes->services(), HandOver::deliverer(*m_context));
     picker.lblMemory->setText(QStringLiteral("occhiali"));
     picker.show();
     QTest::mouseClick(picker.btnImporta, Qt::LeftButton);
@@ -135,7 +136,7 @@ void TestCalendario::unknownKeyStaysOpen()
 void TestCalendario::missingCardStaysOpen()
 {
     m_context->setWindow(WindowId::Lenses, nullptr);
-    TfrmCalendario picker(*m_context);
+    TfrmCalendario picker(m_fakes->services(), HandOver::deliverer(*m_context));
     picker.lblMemory->setText(QStringLiteral("lenti_data"));
     picker.show();
     QTest::mouseClick(picker.btnImporta, Qt::LeftButton);
@@ -144,7 +145,7 @@ void TestCalendario::missingCardStaysOpen()
 
 void TestCalendario::cancelWritesNothing()
 {
-    TfrmCalendario picker(*m_context);
+    TfrmCalendario picker(m_fakes->services(), HandOver::deliverer(*m_context));
     picker.lblMemory->setText(QStringLiteral("data"));
     picker.show();
     QTest::mouseClick(picker.btnAnnulla, Qt::LeftButton);

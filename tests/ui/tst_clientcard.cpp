@@ -1,10 +1,9 @@
 #include "ModalDriver.h"
-#include "TestFolder.h"
-#include "app/TfrmGuida.h"
+#include "WindowTest.h"
+#include "widgets/TfrmGuida.h"
 #include "clients/ClientHelp.h"
 #include "../core/Unprivileged.h"
-#include "app/AppContext.h"
-#include "archive/PictureButton.h"
+#include "widgets/PictureButton.h"
 #include "clients/TfrmClients.h"
 #include "core/Messages.h"
 #include "core/Record.h"
@@ -28,37 +27,21 @@ const QString archive = QStringLiteral("Archivio_Clienti.pro");
 QByteArray clientBytes(const QByteArray &name, const QByteArray &mobile = "3331234567")
 {
     QByteArray r(size, '\0');
-    r[0] = char(name.size());
-    r.replace(1, name.size(), name);
-    r[934] = char(mobile.size());
-    r.replace(935, mobile.size(), mobile);
+    WindowTest::putField(r, 0, name);
+    WindowTest::putField(r, 934, mobile);
     return r;
-}
-
-QByteArray fieldAt(const QByteArray &record, int offset)
-{
-    return record.mid(offset + 1, quint8(record.at(offset)));
 }
 } // namespace
 
-class TestClientCard : public QObject
+class TestClientCard : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestFolder> folder;
-    std::unique_ptr<FakeServices> fakes;
-    std::unique_ptr<AppContext> context;
     std::unique_ptr<TfrmClients> card;
 
-    QLineEdit *edit(const QString &name) { return card->findChild<QLineEdit *>(name); }
+    QLineEdit *edit(const QString &name) { return WindowTest::edit(card.get(), name); }
     QString pos() { return card->lblPosizione->text(); }
-    void click(const QString &name)
-    {
-        auto *b = card->button(name);
-        QVERIFY2(b, qPrintable(name));
-        QVERIFY(b->isEnabled());
-        b->click();
-    }
+    void click(const QString &name) { WindowTest::click(card.get(), name); }
     void storeThree()
     {
         folder->write(archive, clientBytes("Anna") + clientBytes("Bruno") + clientBytes("Carla"));
@@ -67,9 +50,7 @@ class TestClientCard : public QObject
 private Q_SLOTS:
     void init()
     {
-        folder = std::make_unique<TestFolder>();
-        fakes = std::make_unique<FakeServices>();
-        context = std::make_unique<AppContext>(fakes->services());
+        startWindowTest();
         card = std::make_unique<TfrmClients>(*context);
         card->show();
         QVERIFY(QTest::qWaitForWindowExposed(card.get()));
@@ -78,9 +59,7 @@ private Q_SLOTS:
     void cleanup()
     {
         card.reset();
-        context.reset();
-        fakes.reset();
-        folder.reset();
+        endWindowTest();
     }
 
     void freshInstallBrowsing_data()
@@ -425,6 +404,16 @@ private Q_SLOTS:
         QCOMPARE(fakes->messages.last().kind, Kind::Information);
         QVERIFY(fakes->messages.last().text.startsWith("Descrivere eventuali questioni in sospeso"));
         QCOMPARE(QApplication::focusWidget(), edit("txtIssues"));
+    }
+
+    void showingAgainForgetsTheOldHint()
+    {
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(card->button("cmdSave"), &enter);
+        QCOMPARE(card->panInfo->text(), "Salva la scheda corrente.");
+        card->close();
+        card->show();
+        QCOMPARE(card->panInfo->text(), "Pronto per registrare una nuova scheda...");
     }
 
     void showingAgainStartsNew()

@@ -2,11 +2,11 @@
 #include "TestFolder.h"
 #include "app/AppContext.h"
 #include "app/GeneralHelp.h"
-#include "app/LinkLabel.h"
+#include "widgets/LinkLabel.h"
 #include "app/Maker.h"
 #include "app/Startup.h"
 #include "app/TfrmAvvio.h"
-#include "app/TfrmGuida.h"
+#include "widgets/TfrmGuida.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmPassword.h"
 #include "app/TfrmSplash.h"
@@ -81,7 +81,7 @@ private Q_SLOTS:
         QCOMPARE(m_home->windowTitle(), QStringLiteral(" Lumivista"));
         auto *apps = m_home->findChild<QFrame *>(QStringLiteral("panApps"));
         QVERIFY(apps);
-        QCOMPARE(apps->palette().color(QPalette::Window).rgba(), 0xFFBBCFE0u);
+        QCOMPARE(apps->grab().toImage().pixelColor(apps->width() / 2, 2), QColor(0xBB, 0xCF, 0xE0));
         for (const QString &name : {QStringLiteral("imgInfo"), QStringLiteral("imgGuida"), QStringLiteral("imgCrediti"),
                                     QStringLiteral("imgEsci"), QStringLiteral("icoSito")})
             QVERIFY2(m_home->findChild<QToolButton *>(name), qPrintable(name));

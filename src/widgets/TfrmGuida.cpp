@@ -1,12 +1,12 @@
 #include "TfrmGuida.h"
 #include "LinkLabel.h"
+#include "Modal.h"
 #include "core/ProgramFolder.h"
 #include "platform/Services.h"
 #include "platform/ShellService.h"
 #include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 
 namespace lumivista {
@@ -27,9 +27,6 @@ TfrmGuida::TfrmGuida(Services &services, QWidget *parent)
     titleFont.setPointSize(16);
     titleFont.setBold(true);
     lblTitolo->setFont(titleFont);
-    QPalette titlePalette = lblTitolo->palette();
-    titlePalette.setColor(QPalette::WindowText, QColor(0x30, 0x30, 0xDD));
-    lblTitolo->setPalette(titlePalette);
     lblTitolo->setWordWrap(true);
 
     txtGuida = new QPlainTextEdit(this);
@@ -84,11 +81,10 @@ void TfrmGuida::showEvent(QShowEvent *event)
 
 void TfrmGuida::showHelp(QWidget *owner, Services &services, const QString &title, const QString &text)
 {
-    QPointer<TfrmGuida> window = new TfrmGuida(services, owner);
+    auto *window = new TfrmGuida(services, owner);
     window->setTitle(title);
     window->setText(text);
-    window->exec();
-    delete window;
+    Modal::run(window);
 }
 
 } // namespace lumivista

@@ -1,16 +1,13 @@
 #include "CentredPanel.h"
 #include <QGridLayout>
-#include <QPalette>
 #include <QWidget>
 
 namespace lumivista {
 
 QWidget *CentredPanel::install(QWidget *window, const QString &panelName)
 {
-    QPalette frame = window->palette();
-    frame.setColor(QPalette::Window, QColor(0xDD, 0xE5, 0xF0));
-    window->setPalette(frame);
-    window->setAutoFillBackground(true);
+    window->setProperty("centredFrame", true);
+    window->setAttribute(Qt::WA_StyledBackground);
     auto *outer = new QGridLayout(window);
     outer->setContentsMargins(0, 0, 0, 0);
     auto *panel = new QWidget(window);

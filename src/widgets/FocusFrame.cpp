@@ -7,10 +7,7 @@ FocusFrame::FocusFrame(const QString &name, QWidget *edit, int margin) : QFrame(
 {
     setObjectName(name);
     setGeometry(edit->geometry().adjusted(-margin, -margin, margin, margin));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0x00));
-    setPalette(p);
+    setProperty("focusFrame", true);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     stackUnder(edit);
     setVisible(edit->hasFocus());

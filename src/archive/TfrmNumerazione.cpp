@@ -1,9 +1,13 @@
 #include "TfrmNumerazione.h"
-#include "app/WindowPlacement.h"
-#include "archive/LengthValidator.h"
+#include "widgets/LengthValidator.h"
+#include "widgets/Modal.h"
+#include "widgets/WindowPlacement.h"
+#include "core/Messages.h"
 #include "core/Numbering.h"
 #include "core/Settings.h"
 #include "core/Text.h"
+#include "platform/MessageService.h"
+#include "platform/Services.h"
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QFrame>
@@ -31,8 +35,9 @@ std::optional<PrescriptionKind> kindOf(const QString &key)
 
 } // namespace
 
-TfrmNumerazione::TfrmNumerazione(QWidget *parent)
+TfrmNumerazione::TfrmNumerazione(Services &services, QWidget *parent)
     : QDialog(parent)
+    , m_services(services)
 {
     setObjectName(QStringLiteral("frmNumerazione"));
     setWindowTitle(QStringLiteral(" Imposta inizio numerazione"));
@@ -47,7 +52,7 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent)
 
     effInizio = new QFrame(grpNumerazione);
     effInizio->setObjectName(QStringLiteral("effInizio"));
-    effInizio->setStyleSheet(QStringLiteral("#effInizio { background: #FFFF00; border: none; }"));
+    effInizio->setProperty("focusFrame", true);
     effInizio->setAttribute(Qt::WA_TransparentForMouseEvents);
     effInizio->hide();
 
@@ -93,13 +98,12 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent)
     setFixedSize(qMax(sizeHint().width(), 320), sizeHint().height());
 }
 
-void TfrmNumerazione::edit(QWidget *owner, const QString &key, const QString &caption)
+void TfrmNumerazione::edit(QWidget *owner, Services &services, const QString &key, const QString &caption)
 {
-    TfrmNumerazione window(owner);
-    window.lblMemory->setText(key);
-    window.setWindowTitle(caption);
-    WindowPlacement::centreOver(&window, owner);
-    window.exec();
+    auto *window = new TfrmNumerazione(services, owner);
+    window->lblMemory->setText(key);
+    window->setWindowTitle(caption);
+    Modal::run(window);
 }
 
 void TfrmNumerazione::changeEvent(QEvent *event)
@@ -125,8 +129,13 @@ void TfrmNumerazione::showEvent(QShowEvent *event)
 void TfrmNumerazione::FormShow()
 {
     if (const auto kind = kindOf(lblMemory->text())) {
-        const QString start = Text::trim(Settings::numberingStart(*kind));
+        const std::optional<QString> stored = Settings::numberingStart(*kind);
+        const QString start = Text::trim(stored.value_or(QString()));
         txtInizio->setText(start.isEmpty() ? QStringLiteral("1") : start);
+        // A settings file that cannot be read is not a fresh one: say so, or "1"
+        // would pass for the value in force.
+        if (!stored)
+            m_services.messages.warning(Messages::accessFailure());
     }
     txtInizio->setFocus(Qt::OtherFocusReason);
     txtInizio->selectAll();
@@ -143,8 +152,12 @@ void TfrmNumerazione::btnApplicaClick()
     // The button takes the focus from the field, so the value written is the normalised one.
     txtInizioExit();
     if (const auto kind = kindOf(lblMemory->text())) {
-        // The window shows no messages; an unwritable file keeps its old value.
-        [[maybe_unused]] const bool written = Settings::writeNumberingStart(*kind, Text::trim(txtInizio->text()));
+        // A value that did not reach the file must not pass for set: the window
+        // stays open, so the user can try again or cancel.
+        if (!Settings::writeNumberingStart(*kind, Text::trim(txtInizio->text()))) {
+            m_services.messages.warning(Messages::accessFailure());
+            return;
+        }
     }
     accept();
 }

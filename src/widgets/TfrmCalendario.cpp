@@ -1,8 +1,7 @@
 #include "TfrmCalendario.h"
-#include "app/AppContext.h"
-#include "app/WindowPlacement.h"
-#include "archive/FieldBinder.h"
+#include "Modal.h"
 #include "platform/ClockService.h"
+#include "platform/Services.h"
 #include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,29 +10,9 @@
 
 namespace lumivista {
 
-namespace {
-
-struct DateTarget
-{
-    const char *key;
-    WindowId window;
-    const char *field;
-};
-
-/** The keys are the hand-over between the cards and the picker. */
-constexpr DateTarget dateTargets[] = {
-    {"data", WindowId::Appointments, "txtData"},
-    {"occhiali_data", WindowId::Glasses, "txtData"},
-    {"occhiali_consegna", WindowId::Glasses, "txtConsegna"},
-    {"lenti_data", WindowId::Lenses, "txtData"},
-    {"lenti_consegna", WindowId::Lenses, "txtConsegna"},
-};
-
-} // namespace
-
-TfrmCalendario::TfrmCalendario(AppContext &context, QWidget *parent)
+TfrmCalendario::TfrmCalendario(Services &services, Deliver deliver, QWidget *parent)
     : QDialog(parent)
-    , m_context(context)
+    , m_deliver(std::move(deliver))
 {
     setObjectName(QStringLiteral("frmCalendario"));
     setWindowTitle(QStringLiteral(" Importazione data"));
@@ -51,7 +30,7 @@ TfrmCalendario::TfrmCalendario(AppContext &context, QWidget *parent)
     calData->setGridVisible(true);
     calData->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calData->setFirstDayOfWeek(Qt::Monday);
-    calData->setSelectedDate(context.services().clock.today());
+    calData->setSelectedDate(services.clock.today());
     lblImporta->setBuddy(calData);
 
     btnImporta = new QPushButton(QStringLiteral("Importa"), this);
@@ -79,32 +58,19 @@ TfrmCalendario::TfrmCalendario(AppContext &context, QWidget *parent)
     setFixedSize(sizeHint());
 }
 
-QWidget *TfrmCalendario::target(AppContext &context, const QString &key)
-{
-    for (const DateTarget &t : dateTargets) {
-        if (key != QLatin1String(t.key))
-            continue;
-        QWidget *card = context.window(t.window);
-        return card ? card->findChild<QWidget *>(QLatin1String(t.field)) : nullptr;
-    }
-    return nullptr;
-}
-
 void TfrmCalendario::btnImportaClick()
 {
-    QWidget *field = target(m_context, lblMemory->text());
-    if (!field)
-        return; // an unknown key leaves the picker open
-    FieldBinder::setText(field, calData->selectedDate().toString(QStringLiteral("dd/MM/yyyy")));
-    accept();
+    const QString date = calData->selectedDate().toString(QStringLiteral("dd/MM/yyyy"));
+    // A key that names nobody leaves the picker open.
+    if (m_deliver && m_deliver(lblMemory->text(), {date}))
+        accept();
 }
 
-void TfrmCalendario::pick(QWidget *owner, AppContext &context, const QString &key)
+void TfrmCalendario::pick(QWidget *owner, Services &services, const QString &key, Deliver deliver)
 {
-    TfrmCalendario picker(context, owner);
-    picker.lblMemory->setText(key);
-    WindowPlacement::centreOver(&picker, owner);
-    picker.exec();
+    auto *picker = new TfrmCalendario(services, std::move(deliver), owner);
+    picker->lblMemory->setText(key);
+    Modal::run(picker);
 }
 
 } // namespace lumivista

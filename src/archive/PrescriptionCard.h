@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace lumivista {
 
+class ValueLabel;
+
 /** What tells the eyeglass card and the contact-lens card apart; everything
  *  else is the one PrescriptionCard design. */
 struct PrescriptionTraits
@@ -40,7 +42,7 @@ class PrescriptionCard : public CardWindow
 {
     Q_OBJECT
 public:
-    PrescriptionCard(AppContext &context, PrescriptionTraits traits, QWidget *parent = nullptr);
+    PrescriptionCard(WindowRegistry &registry, PrescriptionTraits traits, QWidget *parent = nullptr);
 
     /** The shared card definition built from a traits. */
     static CardDefinition definitionFor(const PrescriptionTraits &traits);
@@ -54,7 +56,7 @@ public:
     QLineEdit *txtData = nullptr;
     QLineEdit *txtConsegna = nullptr;
     QLineEdit *txtTotale = nullptr;
-    QLabel *txtDovuto = nullptr;
+    ValueLabel *txtDovuto = nullptr;
     QCheckBox *chkSaldato = nullptr;
     QLabel *lblInizio = nullptr;
     QPushButton *btnFocus = nullptr;
@@ -75,8 +77,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildFields();
-    QLineEdit *makeEdit(const QString &field, QWidget *parent);
     QLineEdit *edit(const QString &name) const;
     QList<QLineEdit *> shopLines() const;
     void openPicker(QLineEdit *dateField);

@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace lumivista {
 
+struct Services;
+
 /** Sets the start value of the automatic prescription numbers of one kind. The
  *  opening card writes "occhiali" or "lenti" into lblMemory; the value takes
  *  effect at the card's next New. */
@@ -16,11 +18,11 @@ class TfrmNumerazione : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmNumerazione(QWidget *parent = nullptr);
+    explicit TfrmNumerazione(Services &services, QWidget *parent = nullptr);
 
     /** Creates the window for owner with the key and caption, shows it modally
      *  and destroys it. */
-    static void edit(QWidget *owner, const QString &key, const QString &caption);
+    static void edit(QWidget *owner, Services &services, const QString &key, const QString &caption);
 
     QLabel *lblMemory = nullptr;
     QGroupBox *grpNumerazione = nullptr;
@@ -37,6 +39,9 @@ protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Services &m_services;
 };
 
 } // namespace lumivista

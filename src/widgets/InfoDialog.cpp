@@ -15,10 +15,7 @@ InfoDialog::InfoDialog(Services &services, const QString &name, const QString &c
     setWindowTitle(caption);
     WindowPlacement::removeTitleButtons(this);
     setFixedSize(size);
-    setAutoFillBackground(true);
-    QPalette bg = palette();
-    bg.setColor(QPalette::Window, Qt::white);
-    setPalette(bg);
+    setProperty("infoDialog", true);
 }
 
 void InfoDialog::addCloseButton(const QRect &geometry)

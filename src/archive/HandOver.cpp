@@ -1,0 +1,65 @@
+#include "HandOver.h"
+#include "archive/FieldBinder.h"
+
+namespace lumivista {
+
+namespace {
+
+struct Target
+{
+    const char *key;
+    WindowId window;
+    QStringList controls;
+};
+
+/** The keys are the behaviour: each opener writes one of them. */
+const QList<Target> &table()
+{
+    static const QList<Target> targets = {
+        {"data", WindowId::Appointments, {QStringLiteral("txtData")}},
+        {"occhiali_data", WindowId::Glasses, {QStringLiteral("txtData")}},
+        {"occhiali_consegna", WindowId::Glasses, {QStringLiteral("txtConsegna")}},
+        {"lenti_data", WindowId::Lenses, {QStringLiteral("txtData")}},
+        {"lenti_consegna", WindowId::Lenses, {QStringLiteral("txtConsegna")}},
+    };
+    return targets;
+}
+
+} // namespace
+
+QList<QWidget *> HandOver::targets(const WindowRegistry &registry, const QString &key)
+{
+    for (const Target &t : table()) {
+        if (key != QLatin1String(t.key))
+            continue;
+        QWidget *window = registry.window(t.window);
+        if (!window)
+            return {};
+        QList<QWidget *> controls;
+        for (const QString &name : t.controls) {
+            QWidget *control = window->findChild<QWidget *>(name);
+            if (!control)
+                return {};
+            controls << control;
+        }
+        return controls;
+    }
+    return {};
+}
+
+bool HandOver::deliver(const WindowRegistry &registry, const QString &key, const QStringList &values)
+{
+    const QList<QWidget *> controls = targets(registry, key);
+    if (controls.isEmpty() || controls.size() != values.size())
+        return false;
+    for (int i = 0; i < controls.size(); ++i)
+        FieldBinder::setText(controls.at(i), values.at(i));
+    return true;
+}
+
+std::function<bool(const QString &, const QStringList &)> HandOver::deliverer(const WindowRegistry &registry)
+{
+    return [&registry](const QString &key, const QStringList &values) { return deliver(registry, key, values); };
+}
+
+} // namespace lumivista

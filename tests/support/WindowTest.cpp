@@ -1,0 +1,79 @@
+#include "WindowTest.h"
+#include "ModalDriver.h"
+#include "widgets/Style.h"
+#include <QApplication>
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace lumivista {
+
+void WindowTest::startWindowTest()
+{
+    // Windows look in tests as they do in the program, colours included.
+    static const bool styled = [] {
+        Style::install(*qApp);
+        return true;
+    }();
+    Q_UNUSED(styled);
+    folder = std::make_unique<TestFolder>();
+    fakes = std::make_unique<FakeServices>();
+    context = std::make_unique<AppContext>(fakes->services());
+}
+
+void WindowTest::endWindowTest()
+{
+    const int unshown = ModalDriver::unshown();
+    context.reset();
+    fakes.reset();
+    folder.reset();
+    QVERIFY2(unshown == 0, "a modal window the test waited for never appeared");
+}
+
+bool WindowTest::showActive(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+void WindowTest::click(QWidget *window, const QString &name)
+{
+    auto *button = window->findChild<QAbstractButton *>(name);
+    QVERIFY2(button, qPrintable(name));
+    QVERIFY2(button->isEnabled(), qPrintable(name));
+    button->click();
+}
+
+QWidget *WindowTest::named(QWidget *window, const QString &accessibleName)
+{
+    QWidget *found = nullptr;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (w->accessibleName() != accessibleName)
+            continue;
+        if (qobject_cast<QLineEdit *>(w) || qobject_cast<QLabel *>(w))
+            return w;
+        if (!found)
+            found = w;
+    }
+    return found;
+}
+
+QLineEdit *WindowTest::edit(QWidget *window, const QString &objectName)
+{
+    return window->findChild<QLineEdit *>(objectName);
+}
+
+QByteArray WindowTest::fieldAt(const QByteArray &record, int offset)
+{
+    return record.mid(offset + 1, quint8(record.at(offset)));
+}
+
+void WindowTest::putField(QByteArray &record, int offset, const QByteArray &cp1252)
+{
+    record[offset] = char(cp1252.size());
+    record.replace(offset + 1, cp1252.size(), cp1252);
+}
+
+} // namespace lumivista
