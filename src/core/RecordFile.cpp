@@ -22,7 +22,13 @@ namespace lumivista {
 namespace {
 
 /** Another PC may hold the archive for the length of one command. */
-constexpr auto kLockWait = std::chrono::seconds(3);
+constexpr auto kLockWait = std::chrono::milliseconds(3000);
+
+std::chrono::milliseconds &lockWait()
+{
+    static std::chrono::milliseconds wait = kLockWait;
+    return wait;
+}
 constexpr auto kLockRetry = std::chrono::milliseconds(50);
 /** Bytes read per block by scan(): large enough to amortise the calls, small
  *  enough to stay in the processor cache while the block is decoded. */
@@ -106,7 +112,7 @@ RecordFile::RecordFile(const QString &path, const RecordLayout &layout)
 
 void RecordFile::lock()
 {
-    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    const auto deadline = std::chrono::steady_clock::now() + lockWait();
     while (lockCall()(m_fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         if (error == EINTR)
@@ -126,7 +132,7 @@ void RecordFile::lockWithFile(int flockError)
     const QString lockPath = lockFileFor(m_path);
     const QByteArray native = QFile::encodeName(lockPath);
     const QByteArray owner = lockOwner();
-    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    const auto deadline = std::chrono::steady_clock::now() + lockWait();
     for (;;) {
         const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
@@ -288,6 +294,11 @@ QString RecordFile::lockFileFor(const QString &archivePath)
 void RecordFile::setLockCallForTests(LockCall call)
 {
     lockCall() = call ? call : &::flock;
+}
+
+void RecordFile::setLockWaitForTests(int milliseconds)
+{
+    lockWait() = milliseconds > 0 ? std::chrono::milliseconds(milliseconds) : kLockWait;
 }
 
 QString RecordFile::pathFor(const RecordLayout &layout)

@@ -49,9 +49,11 @@ public:
     /** A lock file older than this was left by a station that stopped mid-command. */
     static constexpr int StaleLockSeconds = 120;
 
-    /** Tests stand in for flock() to act out file systems without locks. */
+    /** Tests stand in for flock() to act out file systems without locks, and
+     *  shorten the wait for a busy archive; null and zero restore the defaults. */
     using LockCall = int (*)(int fd, int operation);
     static void setLockCallForTests(LockCall call);
+    static void setLockWaitForTests(int milliseconds);
 
 private:
     void lock();

@@ -5,6 +5,9 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <thread>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace lumivista;
 
@@ -40,6 +43,17 @@ QByteArray pattern(int size, char c)
     return QByteArray(size, c);
 }
 
+/** How opening fails, or nothing when it opens. */
+std::optional<ArchiveError::Kind> openFailure(const QString &path)
+{
+    try {
+        RecordFile f(path, RecordLayout::appointments());
+        return std::nullopt;
+    } catch (const ArchiveError &error) {
+        return error.kind();
+    }
+}
+
 bool opens(const QString &path)
 {
     try {
@@ -72,6 +86,11 @@ private Q_SLOTS:
     void openFailures_data();
     void openFailures();
     void lockedArchiveThrows();
+    void busyArchiveWaitsBeforeGivingUp();
+    void withoutFlockALockFileGuards_data();
+    void withoutFlockALockFileGuards();
+    void staleLockFiles_data();
+    void staleLockFiles();
     void closedArchiveThrows();
 
 private:
@@ -83,6 +102,8 @@ void TstRecordFile::init()
     m_dir = new QTemporaryDir;
     QVERIFY(m_dir->isValid());
     ProgramFolder::setOverride(m_dir->path());
+    // A busy archive is given up on quickly here; one test waits the real way.
+    RecordFile::setLockWaitForTests(150);
 }
 
 void TstRecordFile::cleanup()
@@ -313,10 +334,116 @@ void TstRecordFile::lockedArchiveThrows()
     const QString path = RecordFile::pathFor(RecordLayout::appointments());
     {
         RecordFile holder(path, RecordLayout::appointments());
-        QVERIFY_THROWS_EXCEPTION(ArchiveError, RecordFile(path, RecordLayout::appointments()));
+        // Held past the wait by another station: in use, not a permissions problem.
+        QCOMPARE(openFailure(path), std::optional(ArchiveError::Kind::InUse));
     }
     // The lock ends with the holder.
     QVERIFY(opens(path));
+}
+
+namespace {
+int failingLockErrno = 0;
+int failingLock(int, int)
+{
+    errno = failingLockErrno;
+    return -1;
+}
+/** Acts out a file system without flock() for as long as it lives. */
+struct NoFlock
+{
+    explicit NoFlock(int error)
+    {
+        failingLockErrno = error;
+        RecordFile::setLockCallForTests(&failingLock);
+    }
+    ~NoFlock() { RecordFile::setLockCallForTests(nullptr); }
+};
+} // namespace
+
+void TstRecordFile::busyArchiveWaitsBeforeGivingUp()
+{
+    // Another station's command is short: the archive is waited for, not refused at once.
+    RecordFile::setLockWaitForTests(2000);
+    const QString path = RecordFile::pathFor(RecordLayout::appointments());
+    auto holder = std::make_unique<RecordFile>(path, RecordLayout::appointments());
+    std::thread station([&holder] {
+        QThread::msleep(300);
+        holder.reset();
+    });
+    const bool opened = opens(path);
+    station.join();
+    QVERIFY(opened);
+}
+
+void TstRecordFile::withoutFlockALockFileGuards_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::newRow("ENOLCK") << ENOLCK;
+    QTest::newRow("EOPNOTSUPP") << EOPNOTSUPP;
+    QTest::newRow("ENOSYS") << ENOSYS;
+}
+
+void TstRecordFile::withoutFlockALockFileGuards()
+{
+    // Some network shares have no flock(): writes must never go on unguarded, or
+    // two stations appending at once lose records.
+    QFETCH(int, error);
+    NoFlock noFlock(error);
+    const QString path = RecordFile::pathFor(RecordLayout::appointments());
+    const QString lockFile = RecordFile::lockFileFor(path);
+    {
+        RecordFile holder(path, RecordLayout::appointments());
+        QVERIFY(QFileInfo::exists(lockFile));
+        QCOMPARE(openFailure(path), std::optional(ArchiveError::Kind::InUse));
+        holder.seek(holder.count());
+        holder.write(Record(RecordLayout::appointments()));
+        holder.close();
+        QVERIFY(!QFileInfo::exists(lockFile));
+    }
+    QVERIFY(opens(path));
+    QVERIFY(!QFileInfo::exists(lockFile));
+    QCOMPARE(QFileInfo(path).size(), RecordLayout::appointments().size());
+}
+
+void TstRecordFile::staleLockFiles_data()
+{
+    QTest::addColumn<QByteArray>("owner");
+    QTest::addColumn<int>("ageSeconds");
+    QTest::addColumn<bool>("taken");
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    QTest::newRow("another station, just now") << QByteArray("cassa2 4242") << 0 << false;
+    QTest::newRow("another station, long ago") << QByteArray("cassa2 4242") << RecordFile::StaleLockSeconds + 60 << true;
+    QTest::newRow("this station, process gone") << host + " dead" << 0 << true;
+    QTest::newRow("this station, process alive") << host + ' ' + QByteArray::number(::getpid()) << 0 << false;
+    QTest::newRow("unreadable content") << QByteArray("\x01\x02") << 0 << false;
+}
+
+void TstRecordFile::staleLockFiles()
+{
+    QFETCH(QByteArray, owner);
+    QFETCH(int, ageSeconds);
+    QFETCH(bool, taken);
+    if (owner.endsWith(" dead")) {
+        // A process that has surely ended: a child that exited and was reaped.
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(0);
+        QVERIFY(child > 0);
+        QVERIFY(::waitpid(child, nullptr, 0) == child);
+        owner.replace("dead", QByteArray::number(child));
+    }
+    NoFlock noFlock(ENOLCK);
+    const QString path = RecordFile::pathFor(RecordLayout::appointments());
+    const QString lockFile = RecordFile::lockFileFor(path);
+    writeBytes(lockFile, owner);
+    if (ageSeconds > 0) {
+        QFile f(lockFile);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
+    }
+    QCOMPARE(opens(path), taken);
+    // A lock file that was not ours is never removed by a failed attempt.
+    QCOMPARE(QFileInfo::exists(lockFile), !taken);
 }
 
 void TstRecordFile::closedArchiveThrows()

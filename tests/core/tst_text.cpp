@@ -17,7 +17,57 @@ private Q_SLOTS:
     void decode_data();
     void decode();
     void everyByteSurvivesARoundTrip();
+    void pad_data();
+    void pad();
+    void foldingTouchesOnlyAToZ_data();
+    void foldingTouchesOnlyAToZ();
 };
+
+void TstText::pad_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("short is filled") << QStringLiteral("Ora") << 5 << QStringLiteral("Ora  ");
+    QTest::newRow("exact") << QStringLiteral("10:00") << 5 << QStringLiteral("10:00");
+    QTest::newRow("long is cut") << QStringLiteral("Rossi Mario") << 5 << QStringLiteral("Rossi");
+    QTest::newRow("empty") << QString() << 3 << QStringLiteral("   ");
+}
+
+void TstText::pad()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QString, expected);
+    QCOMPARE(Text::pad(text, width), expected);
+}
+
+void TstText::foldingTouchesOnlyAToZ_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("order"); // sign of the comparison
+    QTest::addColumn<QString>("upperA");
+    QTest::newRow("case ignored") << QStringLiteral("rossi") << QStringLiteral("ROSSI") << 0 << QStringLiteral("ROSSI");
+    QTest::newRow("accents are not letters a to z") << QStringLiteral("è") << QStringLiteral("È") << 1
+                                                    << QStringLiteral("è");
+    QTest::newRow("prefix first") << QStringLiteral("Ross") << QStringLiteral("rossi") << -1 << QStringLiteral("ROSS");
+    QTest::newRow("digits and blanks") << QStringLiteral("a 1") << QStringLiteral("A 2") << -1 << QStringLiteral("A 1");
+    // "_" lies between "Z" and "a": folded it sorts after every letter.
+    QTest::newRow("underscore after letters") << QStringLiteral("_") << QStringLiteral("b") << 1 << QStringLiteral("_");
+}
+
+void TstText::foldingTouchesOnlyAToZ()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(int, order);
+    QFETCH(QString, upperA);
+    QCOMPARE(Text::upperAZ(a), upperA);
+    const int got = Text::compareFoldedAZ(a, b);
+    QCOMPARE((got > 0) - (got < 0), order);
+    QCOMPARE((Text::compareFoldedAZ(b, a) > 0) - (Text::compareFoldedAZ(b, a) < 0), -order);
+}
 
 void TstText::trim_data()
 {

@@ -7,6 +7,7 @@
 #include "clients/TfrmClients.h"
 #include "core/Messages.h"
 #include "core/Record.h"
+#include "core/RecordFile.h"
 #include "core/RecordLayout.h"
 #include "platform/FakeServices.h"
 #include <QDir>
@@ -404,6 +405,24 @@ private Q_SLOTS:
         QCOMPARE(fakes->messages.last().kind, Kind::Information);
         QVERIFY(fakes->messages.last().text.startsWith("Descrivere eventuali questioni in sospeso"));
         QCOMPARE(QApplication::focusWidget(), edit("txtIssues"));
+    }
+
+    void archiveInUseIsNotAPermissionsProblem()
+    {
+        storeThree();
+        RecordFile::setLockWaitForTests(100);
+        {
+            RecordFile otherStation(folder->file(archive), RecordLayout::clients());
+            click("cmdFirst");
+        }
+        RecordFile::setLockWaitForTests(0);
+        const QString shown = fakes->messages.last().text;
+        QCOMPARE(shown, Messages::archiveInUse());
+        QCOMPARE(shown.section('\n', 0, 0), Messages::accessFailure().section('\n', 0, 0));
+        QVERIFY(!shown.contains("privilegi"));
+        QCOMPARE(pos(), QString());
+        click("cmdFirst");
+        QCOMPARE(pos(), "1");
     }
 
     void showingAgainForgetsTheOldHint()

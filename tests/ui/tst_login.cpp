@@ -1,10 +1,10 @@
-#include "TestFolder.h"
-#include "app/AppContext.h"
+#include "WindowTest.h"
+#include "../core/FullDisk.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
-#include "platform/FakeServices.h"
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace lumivista;
 
@@ -42,17 +42,13 @@ const QString ReadError = QStringLiteral("Attenzione: si è verificato un errore
 
 /** Login and change of password through the real windows, found by their names
  *  and labels, with a temporary program folder and recording services. */
-class TestLogin : public QObject
+class TestLogin : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestFolder> m_folder;
-    std::unique_ptr<FakeServices> m_fake;
-    std::unique_ptr<AppContext> m_context;
-
-    QWidget *loginWindow() const { return m_context->window(WindowId::Password); }
-    QWidget *homeWindow() const { return m_context->window(WindowId::Home); }
-    QWidget *changeWindow() const { return m_context->window(WindowId::ChangePassword); }
+    QWidget *loginWindow() const { return context->window(WindowId::Password); }
+    QWidget *homeWindow() const { return context->window(WindowId::Home); }
+    QWidget *changeWindow() const { return context->window(WindowId::ChangePassword); }
 
     template<class T = QWidget> T *control(QWidget *window, const QString &name) const
     {
@@ -81,7 +77,7 @@ class TestLogin : public QObject
         return nullptr;
     }
 
-    QByteArray stored() const { return m_folder->read(QStringLiteral("unins000.dll")); }
+    QByteArray stored() const { return folder->read(QStringLiteral("unins000.dll")); }
 
     void type(QLineEdit *edit, const QString &text)
     {
@@ -106,12 +102,7 @@ class TestLogin : public QObject
         QTest::mouseClick(button(loginWindow(), QStringLiteral("OK")), Qt::LeftButton);
     }
 
-    void showActive(QWidget *window)
-    {
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-    }
+    void showActive(QWidget *window) { QVERIFY(WindowTest::showActive(window)); }
 
     void openChange()
     {
@@ -130,20 +121,13 @@ class TestLogin : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_folder = std::make_unique<TestFolder>();
-        m_fake = std::make_unique<FakeServices>();
-        m_context = std::make_unique<AppContext>(m_fake->services());
-        m_context->adopt(WindowId::Password, new TfrmPassword(*m_context));
-        m_context->adopt(WindowId::Home, new TfrmAvvio(*m_context));
-        m_context->adopt(WindowId::ChangePassword, new TfrmCambiaPassword(*m_context));
+        startWindowTest();
+        context->adopt(WindowId::Password, new TfrmPassword(*context));
+        context->adopt(WindowId::Home, new TfrmAvvio(*context));
+        context->adopt(WindowId::ChangePassword, new TfrmCambiaPassword(*context));
     }
 
-    void cleanup()
-    {
-        m_context.reset();
-        m_fake.reset();
-        m_folder.reset();
-    }
+    void cleanup() { endWindowTest(); }
 
     void windowsCarryTheirCaptionsAndLabels()
     {
@@ -215,17 +199,17 @@ private Q_SLOTS:
     {
         QFETCH(QString, typed);
         QFETCH(bool, accepted);
-        m_folder->write(QStringLiteral("unins000.dll"), credentials(QStringLiteral("LUMIVISTA")));
+        folder->write(QStringLiteral("unins000.dll"), credentials(QStringLiteral("LUMIVISTA")));
         showActive(loginWindow());
         logIn(typed);
         auto *edit = control<QLineEdit>(loginWindow(), QStringLiteral("txtPassword"));
         if (accepted) {
-            QVERIFY(m_fake->messages.isEmpty());
+            QVERIFY(fakes->messages.isEmpty());
             QVERIFY(homeWindow()->isVisible());
             QVERIFY(!loginWindow()->isVisible());
         } else {
-            QCOMPARE(m_fake->messages.texts(), QStringList{Wrong});
-            QCOMPARE(m_fake->messages.last().kind, FakeMessageService::Kind::Plain);
+            QCOMPARE(fakes->messages.texts(), QStringList{Wrong});
+            QCOMPARE(fakes->messages.last().kind, FakeMessageService::Kind::Plain);
             QVERIFY(edit->text().isEmpty());
             QVERIFY(edit->hasFocus());
             QVERIFY(loginWindow()->isVisible());
@@ -235,16 +219,16 @@ private Q_SLOTS:
 
     void enterActsAsOkOnlyForANonBlankText()
     {
-        m_folder->write(QStringLiteral("unins000.dll"), credentials(QStringLiteral("LUMIVISTA")));
+        folder->write(QStringLiteral("unins000.dll"), credentials(QStringLiteral("LUMIVISTA")));
         showActive(loginWindow());
         auto *edit = control<QLineEdit>(loginWindow(), QStringLiteral("txtPassword"));
         type(edit, QStringLiteral("   "));
         QTest::keyClick(edit, Qt::Key_Return);
-        QVERIFY(m_fake->messages.isEmpty());
+        QVERIFY(fakes->messages.isEmpty());
         QCOMPARE(edit->text(), QStringLiteral("   "));
         type(edit, QStringLiteral("x"));
         QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(m_fake->messages.texts(), QStringList{Wrong});
+        QCOMPARE(fakes->messages.texts(), QStringList{Wrong});
         type(edit, QStringLiteral("Lumivista"));
         QTest::keyClick(edit, Qt::Key_Enter);
         QVERIFY(homeWindow()->isVisible());
@@ -255,22 +239,22 @@ private Q_SLOTS:
         showActive(loginWindow());
         for (const QString &typed : {QStringLiteral("LUMIVISTA"), QStringLiteral("qualsiasi")}) {
             logIn(typed);
-            QCOMPARE(m_fake->messages.last().text, Wrong);
+            QCOMPARE(fakes->messages.last().text, Wrong);
         }
         openChange();
         fillChange(QStringLiteral("LUMIVISTA"), QStringLiteral("nuovapassword"), QStringLiteral("nuovapassword"));
         QTest::mouseClick(control<QPushButton>(changeWindow(), QStringLiteral("cmdOK")), Qt::LeftButton);
-        QCOMPARE(m_fake->messages.last().text, WrongOld);
-        QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("unins000.dll"))));
+        QCOMPARE(fakes->messages.last().text, WrongOld);
+        QVERIFY(!QFile::exists(folder->file(QStringLiteral("unins000.dll"))));
         QVERIFY(!homeWindow()->isVisible());
     }
 
     void damagedCredentialsGiveTheReadError()
     {
-        m_folder->write(QStringLiteral("unins000.dll"), "[Accesso]\r\nValore=34XY\r\n");
+        folder->write(QStringLiteral("unins000.dll"), "[Accesso]\r\nValore=34XY\r\n");
         showActive(loginWindow());
         logIn(QStringLiteral("lumivista"));
-        QCOMPARE(m_fake->messages.texts(), QStringList{ReadError});
+        QCOMPARE(fakes->messages.texts(), QStringList{ReadError});
         // The window stays as it was: the typed text is still there.
         QCOMPARE(control<QLineEdit>(loginWindow(), QStringLiteral("txtPassword"))->text(), QStringLiteral("lumivista"));
         QVERIFY(!homeWindow()->isVisible());
@@ -278,9 +262,57 @@ private Q_SLOTS:
         openChange();
         fillChange(QStringLiteral("lumivista"), QStringLiteral("nuovapassword"), QStringLiteral("nuovapassword"));
         QTest::mouseClick(control<QPushButton>(changeWindow(), QStringLiteral("cmdOK")), Qt::LeftButton);
-        QVERIFY(m_fake->messages.last().text.contains(QStringLiteral("procedura di modifica della password")));
+        QVERIFY(fakes->messages.last().text.contains(QStringLiteral("procedura di modifica della password")));
         QVERIFY(changeWindow()->isVisible());
         QCOMPARE(stored(), QByteArray("[Accesso]\r\nValore=34XY\r\n"));
+    }
+
+    void credentialsThatAreNotAFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << "pipe";
+        QTest::newRow("link to an endless device") << "zero";
+    }
+    void credentialsThatAreNotAFile()
+    {
+        // Neither waits for a writer nor reads without end: both are unreadable credentials.
+        QFETCH(QString, kind);
+        const QString path = folder->file(QStringLiteral("unins000.dll"));
+        if (kind == QLatin1String("pipe"))
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0666) == 0);
+        else
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        showActive(loginWindow());
+        logIn(QStringLiteral("lumivista"));
+        QCOMPARE(fakes->messages.texts(), QStringList{ReadError});
+        QVERIFY(!homeWindow()->isVisible());
+        openChange();
+        fillChange(QStringLiteral("lumivista"), QStringLiteral("nuovapassword"), QStringLiteral("nuovapassword"));
+        QTest::mouseClick(control<QPushButton>(changeWindow(), QStringLiteral("cmdOK")), Qt::LeftButton);
+        QVERIFY(fakes->messages.last().text.contains(QStringLiteral("procedura di modifica della password")));
+        QVERIFY(changeWindow()->isVisible());
+        QVERIFY(QFileInfo(path).isSymLink() || !QFileInfo(path).isFile());
+    }
+
+    void changeOnAFullDiskKeepsTheOldPassword()
+    {
+        // Before the mend the change reported success and left an empty file: the shop was locked out.
+        const QByteArray before = credentials(QStringLiteral("LUMIVISTA"));
+        folder->write(QStringLiteral("unins000.dll"), before);
+        openChange();
+        fillChange(QStringLiteral("lumivista"), QStringLiteral("Ottica Rossi 1"), QStringLiteral("Ottica Rossi 1"));
+        {
+            FullDisk full;
+            QTest::mouseClick(control<QPushButton>(changeWindow(), QStringLiteral("cmdOK")), Qt::LeftButton);
+        }
+        QCOMPARE(fakes->messages.texts().size(), 1);
+        QVERIFY(fakes->messages.last().text.contains(QStringLiteral("procedura di modifica della password")));
+        QVERIFY(changeWindow()->isVisible());
+        QCOMPARE(stored(), before);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("unins000.dll")});
+        control<QPushButton>(changeWindow(), QStringLiteral("cmdEsci"))->click();
+        logIn(QStringLiteral("lumivista"));
+        QVERIFY(homeWindow()->isVisible());
     }
 
     void changeHidesLoginAndStartsEmpty()
@@ -328,7 +360,7 @@ private Q_SLOTS:
         QTest::keyClick(confirm, Qt::Key_Return);
         QVERIFY(oldEdit->hasFocus());
         // Enter never confirms here.
-        QVERIFY(m_fake->messages.isEmpty());
+        QVERIFY(fakes->messages.isEmpty());
         QVERIFY(changeWindow()->isVisible());
 
         QTest::mouseClick(control<QPushButton>(changeWindow(), QStringLiteral("cmdEsci")), Qt::LeftButton);
@@ -373,13 +405,13 @@ private Q_SLOTS:
         QFETCH(QString, focus);
         QFETCH(QStringList, emptied);
         const QByteArray before = credentials(QStringLiteral("LUMIVISTA"));
-        m_folder->write(QStringLiteral("unins000.dll"), before);
+        folder->write(QStringLiteral("unins000.dll"), before);
         openChange();
         fillChange(oldPassword, newPassword, confirmation);
         QTest::mouseClick(control<QPushButton>(changeWindow(), QStringLiteral("cmdOK")), Qt::LeftButton);
-        QCOMPARE(m_fake->messages.count(), 1);
-        QVERIFY2(m_fake->messages.last().text.contains(message), qPrintable(m_fake->messages.last().text));
-        QCOMPARE(m_fake->messages.last().kind, FakeMessageService::Kind::Plain);
+        QCOMPARE(fakes->messages.count(), 1);
+        QVERIFY2(fakes->messages.last().text.contains(message), qPrintable(fakes->messages.last().text));
+        QCOMPARE(fakes->messages.last().kind, FakeMessageService::Kind::Plain);
         for (const QString &name : emptied)
             QVERIFY2(control<QLineEdit>(changeWindow(), name)->text().isEmpty(), qPrintable(name));
         QVERIFY(control<QLineEdit>(changeWindow(), focus)->hasFocus());
@@ -389,11 +421,11 @@ private Q_SLOTS:
 
     void changeThenLogInWithTheNewPassword()
     {
-        m_folder->write(QStringLiteral("unins000.dll"), credentials(QStringLiteral("LUMIVISTA")));
+        folder->write(QStringLiteral("unins000.dll"), credentials(QStringLiteral("LUMIVISTA")));
         openChange();
         fillChange(QStringLiteral(" Lumivista "), QStringLiteral("Ottica Rossi 1"), QStringLiteral("Ottica Rossi 1"));
         QTest::mouseClick(control<QPushButton>(changeWindow(), QStringLiteral("cmdOK")), Qt::LeftButton);
-        QCOMPARE(m_fake->messages.texts(), QStringList{Changed});
+        QCOMPARE(fakes->messages.texts(), QStringList{Changed});
         QVERIFY(stored().contains("Valore=" + scrambled(QStringLiteral("OTTICA ROSSI 1"))));
         QVERIFY(stored().contains("[Accesso]"));
 
@@ -406,7 +438,7 @@ private Q_SLOTS:
         QVERIFY(edit->hasFocus());
 
         logIn(QStringLiteral("lumivista"));
-        QCOMPARE(m_fake->messages.last().text, Wrong);
+        QCOMPARE(fakes->messages.last().text, Wrong);
         logIn(QStringLiteral("ottica rossi 1"));
         QVERIFY(homeWindow()->isVisible());
         QVERIFY(!loginWindow()->isVisible());
@@ -414,12 +446,12 @@ private Q_SLOTS:
 
     void windows1252PasswordsWorkBothWays()
     {
-        m_folder->write(QStringLiteral("unins000.dll"), credentials(QStringLiteral("LUMIVISTA")));
+        folder->write(QStringLiteral("unins000.dll"), credentials(QStringLiteral("LUMIVISTA")));
         openChange();
         const QString chosen = QStringLiteral("Però 100€ già");
         fillChange(QStringLiteral("lumivista"), chosen, chosen);
         QTest::mouseClick(control<QPushButton>(changeWindow(), QStringLiteral("cmdOK")), Qt::LeftButton);
-        QCOMPARE(m_fake->messages.texts(), QStringList{Changed});
+        QCOMPARE(fakes->messages.texts(), QStringList{Changed});
         // Only a to z are upper-cased; accented letters and the euro sign stay as typed.
         QVERIFY(stored().contains("Valore=" + scrambled(QStringLiteral("PERò 100€ GIà"))));
         logIn(QStringLiteral("però 100€ già"));
@@ -428,12 +460,12 @@ private Q_SLOTS:
 
     void changeKeepsTheRestOfTheFile()
     {
-        m_folder->write(QStringLiteral("unins000.dll"),
+        folder->write(QStringLiteral("unins000.dll"),
                         "; credenziali\r\n[Accesso]\r\nValore=" + scrambled(QStringLiteral("LUMIVISTA")) + "\r\n");
         openChange();
         fillChange(QStringLiteral("lumivista"), QStringLiteral("12345678"), QStringLiteral("12345678"));
         QTest::mouseClick(control<QPushButton>(changeWindow(), QStringLiteral("cmdOK")), Qt::LeftButton);
-        QCOMPARE(m_fake->messages.texts(), QStringList{Changed});
+        QCOMPARE(fakes->messages.texts(), QStringList{Changed});
         QVERIFY(stored().startsWith("; credenziali"));
         QVERIFY(stored().contains("Valore=" + scrambled(QStringLiteral("12345678"))));
     }

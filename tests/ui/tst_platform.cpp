@@ -1,3 +1,4 @@
+#include "ModalDriver.h"
 #include "platform/FakeServices.h"
 #include "platform/QtMessageService.h"
 #include "platform/QtServices.h"
@@ -12,6 +13,20 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void modalDriverNoticesAWindowThatNeverCame()
+    {
+        // A test that waits for a window which never opens must not pass by silence.
+        bool ran = false;
+        ModalDriver::whenShown([&ran](QWidget *) { ran = true; });
+        QCOMPARE(ModalDriver::unshown(), 1);
+        QVERIFY(!ran);
+        QCOMPARE(ModalDriver::unshown(), 0);
+        QDialog dialog;
+        ModalDriver::whenShown([&ran](QWidget *) { ran = true; });
+        dialog.exec();
+        QVERIFY(ran);
+        QCOMPARE(ModalDriver::unshown(), 0);
+    }
     void shellUrl_data();
     void shellUrl();
     void shellUrlOfRelativeExistingPath();

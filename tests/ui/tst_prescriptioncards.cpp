@@ -1,19 +1,20 @@
 #include "ModalDriver.h"
 #include "WindowTest.h"
-#include "widgets/TfrmCalendario.h"
-#include "widgets/PictureButton.h"
+#include "../core/FullDisk.h"
+#include "archive/TfrmNumerazione.h"
 #include "core/Messages.h"
 #include "core/ProgramFolder.h"
-#include "archive/TfrmNumerazione.h"
 #include "glasses/TfrmOcchiali.h"
 #include "lenses/TfrmLenti.h"
-#include "platform/FakeServices.h"
+#include "widgets/PictureButton.h"
+#include "widgets/TfrmCalendario.h"
 #include "widgets/ValueLabel.h"
 #include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace lumivista;
 using Kind = FakeMessageService::Kind;
@@ -256,6 +257,54 @@ private Q_SLOTS:
                      .contains(lenses ? "Prescrizioni Occhiali" : "Prescrizioni Lenti"));
         click(QStringLiteral("cmdNuovo"));
         QCOMPARE(text("txtNumPre"), stored);
+    }
+
+    void numberingOnAFullDiskSaysSo()
+    {
+        const QByteArray before("[Numerazione Prescrizioni Lenti]\r\nInizio=42\r\n");
+        folder->write(QStringLiteral("Lumivista.ini"), before);
+        TfrmNumerazione window(fakes->services());
+        window.lblMemory->setText(QStringLiteral("lenti"));
+        QVERIFY(showActive(&window));
+        window.txtInizio->setText(QStringLiteral("500"));
+        {
+            FullDisk full;
+            window.btnApplica->click();
+        }
+        // Before the mend the file was emptied and nothing was said.
+        QCOMPARE(fakes->messages.messages(), (QList<Message>{{Kind::Warning, Messages::accessFailure()}}));
+        QVERIFY(window.isVisible());
+        QCOMPARE(folder->read(QStringLiteral("Lumivista.ini")), before);
+    }
+
+    void unreadableSettingsNumberNothing_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << "pipe";
+        QTest::newRow("link to an endless device") << "zero";
+    }
+    void unreadableSettingsNumberNothing()
+    {
+        // Settings that cannot be read are not missing settings: numbering from 1
+        // again would give prescriptions the numbers of others.
+        QFETCH(QString, kind);
+        const QString path = folder->file(QStringLiteral("Lumivista.ini"));
+        folder->write(glassesBytes.archive, prescription(glassesBytes, "501") + prescription(glassesBytes, "502"));
+        if (kind == QLatin1String("pipe"))
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0666) == 0);
+        else
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        open(false);
+        QCOMPARE(fakes->messages.messages(), (QList<Message>{{Kind::Error, Messages::accessFailure()}}));
+        fakes->messages.clear();
+        click(QStringLiteral("cmdNuovo"));
+        QCOMPARE(fakes->messages.messages(), (QList<Message>{{Kind::Error, Messages::accessFailure()}}));
+        QCOMPARE(text("txtNumPre"), QString());
+        fakes->messages.clear();
+        card->close();
+        QCOMPARE(fakes->messages.messages(), (QList<Message>{{Kind::Warning, Messages::accessFailure()}}));
+        const QFileInfo after(path);
+        QVERIFY(after.isSymLink() || !after.isFile());
     }
 
     void numberingWindowShowsStoredStartAndEnterMovesOn()

@@ -68,6 +68,21 @@ private Q_SLOTS:
             QVERIFY2(before.contains(window), window->metaObject()->className());
     }
 
+    void leftoversOfACrashAreRemoved()
+    {
+        // A crash while the settings or the password were being written leaves a
+        // temporary file beside them; the next start clears it, and nothing else.
+        TestFolder folder;
+        const QStringList names = {"Lumivista.ini", "Lumivista.ini.Qx81ab", "unins000.dll", "unins000.dll.a1B2c3",
+                                   "Archivio_Clienti.pro", "Lumivista.ini.old"};
+        for (const QString &name : names)
+            folder.write(name, "x");
+        Startup::removeLeftovers();
+        QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+        left.sort();
+        QCOMPARE(left, (QStringList{"Archivio_Clienti.pro", "Lumivista.ini", "Lumivista.ini.old", "unins000.dll"}));
+    }
+
     void installedCredentialsHoldTheInitialPassword()
     {
         const QString installed = QFINDTESTDATA("../../assets/initial-credentials.ini");
