@@ -2,6 +2,7 @@
  *  is scanned with the fields a client search shows and filters on, and the time
  *  is set against reading the same file raw.
  *  Usage: bench_client_scan [archive path]  (kept when given, reused if already full) */
+#include "RawRead.h"
 #include "core/RecordFile.h"
 
 #include <QCoreApplication>
@@ -10,8 +11,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <fcntl.h>
-#include <unistd.h>
 
 using namespace lumivista;
 
@@ -57,24 +56,6 @@ void generate(const QString &path)
     }
     if (!file.flush())
         qFatal("cannot write %s", qPrintable(path));
-}
-
-/** Reads the whole file in 64 KiB blocks and returns a checksum, so nothing is skipped. */
-quint64 readRaw(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        qFatal("cannot open %s", qPrintable(path));
-    QByteArray buffer(64 * 1024, Qt::Uninitialized);
-    quint64 sum = 0;
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer.data(), size_t(buffer.size()));
-        if (n <= 0)
-            break;
-        sum += quint8(buffer.at(0)) + quint64(n);
-    }
-    ::close(fd);
-    return sum;
 }
 
 struct ScanResult

@@ -177,6 +177,8 @@ void TfrmAgenda::buildScreen()
     lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
+    // One line of one font each: the list need not measure thousands of them.
+    lstRecords->setUniformItemSizes(true);
     lstRecords->setMinimumSize(860, 380);
     right->addWidget(lstRecords, 1);
     body->addLayout(right, 1);

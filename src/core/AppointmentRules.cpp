@@ -142,19 +142,73 @@ void AppointmentRules::collectImminent(RecordFile &file, const QDate &today, QSt
 
 void AppointmentRules::sortAgenda(QStringList &lines)
 {
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    std::stable_sort(lines.begin(), lines.end(), [](const QString &a, const QString &b) {
+        // Lines differ mostly in the digits of their ID, which have no case: where
+        // the first difference is between two such characters it decides, as a
+        // comparison that ignores case would; anything else takes the full way.
+        const qsizetype n = qMin(a.size(), b.size());
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t x = a.at(i).unicode();
+            const char16_t y = b.at(i).unicode();
+            if (x == y)
+                continue;
+            if (x < 128 && y < 128 && !QChar::isLetter(x) && !QChar::isLetter(y))
+                return x < y;
+            break;
+        }
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
 }
 
 QString AppointmentRules::agendaLine(const RecordView &appointment)
 {
-    return QStringLiteral("ID: ") + AppointmentKey::of(appointment)
-        + QStringLiteral("  Data: ") + Text::pad(field(appointment, "Data"), 10)
-        + QStringLiteral("  Ora: ") + Text::pad(field(appointment, "Ora"), 5)
-        + QStringLiteral("  ") + Text::pad(field(appointment, "Contatto"), 30)
-        + QStringLiteral("  Cel. ") + Text::pad(field(appointment, "Cel"), 14)
-        + QStringLiteral("  ") + Text::pad(field(appointment, "Causale"), 42)
-        + QStringLiteral("  \u20AC ") + field(appointment, "Importo");
+    // Built straight from the record's bytes into one string: the agenda makes a
+    // line for every imminent record, tens of thousands in a busy archive.
+    struct Slot
+    {
+        int offset, capacity;
+    };
+    static const QList<Slot> slots = [] {
+        const RecordLayout &l = RecordLayout::appointments();
+        QList<Slot> list;
+        for (const char *name : {"Data", "OreApp", "MinutiApp", "Ora", "Contatto", "Cel", "Causale", "Importo"}) {
+            const int i = l.indexOf(QLatin1String(name));
+            list.append({l.offset(i), l.field(i).capacity});
+        }
+        return list;
+    }();
+    const auto text = [&](int i) { return trimmedBytes(appointment, slots.at(i).offset, slots.at(i).capacity); };
+    QString line;
+    line.reserve(200);
+    // width < 0: the text as it is; otherwise blanks after it, or cut, to exactly width.
+    const auto put = [&line](QByteArrayView bytes, int width = -1) {
+        const qsizetype n = width < 0 ? bytes.size() : qMin<qsizetype>(bytes.size(), width);
+        for (qsizetype k = 0; k < n; ++k)
+            line.append(Text::fromCp1252(bytes.at(k)));
+        for (qsizetype k = n; k < width; ++k)
+            line.append(QLatin1Char(' '));
+    };
+    const QByteArrayView date = text(0);
+    line.append(QLatin1String("ID: "));
+    // The key: year, month and day cut from the date, then hour and minute.
+    put(date.size() > 6 ? date.sliced(6, qMin<qsizetype>(4, date.size() - 6)) : QByteArrayView());
+    put(date.size() > 3 ? date.sliced(3, qMin<qsizetype>(2, date.size() - 3)) : QByteArrayView());
+    put(date.first(qMin<qsizetype>(2, date.size())));
+    put(text(1));
+    put(text(2));
+    line.append(QLatin1String("  Data: "));
+    put(date, 10);
+    line.append(QLatin1String("  Ora: "));
+    put(text(3), 5);
+    line.append(QLatin1String("  "));
+    put(text(4), 30);
+    line.append(QLatin1String("  Cel. "));
+    put(text(5), 14);
+    line.append(QLatin1String("  "));
+    put(text(6), 42);
+    line.append(QStringLiteral("  \u20AC "));
+    put(text(7));
+    return line;
 }
 
 } // namespace lumivista

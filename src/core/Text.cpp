@@ -132,6 +132,12 @@ int Text::compareFoldedAZ(const QString &a, const QString &b)
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+QChar Text::fromCp1252(char byte)
+{
+    const auto b = static_cast<unsigned char>(byte);
+    return QChar(char16_t((b & 0xE0) == 0x80 ? kHigh[b - 0x80] : b));
+}
+
 QString Text::fromCp1252(const QByteArray &bytes)
 {
     return fromCp1252(bytes.constData(), int(bytes.size()));

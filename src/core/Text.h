@@ -17,6 +17,8 @@ public:
     static QByteArray toCp1252(const QString &text);
     static QString fromCp1252(const QByteArray &bytes);
     static QString fromCp1252(const char *data, int length);
+    /** One byte's character. */
+    static QChar fromCp1252(char byte);
 
     /** text followed by blanks, or cut, to exactly width characters: one column of
      *  a fixed-width list line. */

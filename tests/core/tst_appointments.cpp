@@ -2,6 +2,7 @@
 #include "core/AppointmentRules.h"
 #include "core/Record.h"
 #include "core/WhatsAppLink.h"
+#include "core/Text.h"
 #include <QtTest>
 
 using namespace lumivista;
@@ -40,6 +41,8 @@ private Q_SLOTS:
     void imminent_data();
     void imminent();
     void agendaLine();
+    void agendaLineKeyIsTheAppointmentKey_data();
+    void agendaLineKeyIsTheAppointmentKey();
     void agendaLineColumns_data();
     void agendaLineColumns();
     void phone_data();
@@ -129,6 +132,28 @@ void TestAppointments::agendaLine()
     QCOMPARE(AppointmentRules::agendaLine(r.view()), expected);
 }
 
+void TestAppointments::agendaLineKeyIsTheAppointmentKey_data()
+{
+    QTest::addColumn<QString>("data");
+    QTest::newRow("date") << "15/03/2024";
+    QTest::newRow("short date") << "1/3/2024";
+    QTest::newRow("no date") << "";
+    QTest::newRow("year only") << "2024";
+    QTest::newRow("blanks around") << " 15/03/2024 ";
+    QTest::newRow("text") << "domani";
+}
+
+void TestAppointments::agendaLineKeyIsTheAppointmentKey()
+{
+    // The line is built from the bytes; its ID must still be the one key of the program.
+    QFETCH(QString, data);
+    const Record r = appointment(data, QStringLiteral("09"), QStringLiteral("30"), QStringLiteral("0"), no);
+    const QString key = AppointmentKey::of(r.view());
+    const QString head = QStringLiteral("ID: ") + key + QStringLiteral("  Data: ") + Text::pad(Text::trim(data), 10)
+        + QStringLiteral("  Ora: 09:30");
+    QCOMPARE(AppointmentRules::agendaLine(r.view()).left(head.size()), head);
+}
+
 void TestAppointments::agendaLineColumns_data()
 {
     QTest::addColumn<QString>("name");
@@ -138,6 +163,7 @@ void TestAppointments::agendaLineColumns_data()
     QTest::newRow("exactly thirty") << QString(30, u'x') << QString(30, u'x');
     QTest::newRow("long name cut") << "Bianchi Carlo Alberto Maria Giuseppe" << "Bianchi Carlo Alberto Maria Gi";
     QTest::newRow("blanks trimmed first") << "   Verdi  " << QStringLiteral("Verdi").leftJustified(30);
+    QTest::newRow("accents and euro") << QStringLiteral("Niccolò Forlì €") << QStringLiteral("Niccolò Forlì €").leftJustified(30);
 }
 
 void TestAppointments::agendaLineColumns()
