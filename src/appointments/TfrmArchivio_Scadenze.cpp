@@ -302,8 +302,8 @@ bool TfrmArchivio_Scadenze::beforeDuplicate()
     try {
         RecordFile file(RecordFile::pathFor(*definition().layout), *definition().layout);
         file.close();
-    } catch (const ArchiveError &) {
-        showAccessFailure(Command::Duplicate);
+    } catch (const ArchiveError &error) {
+        showAccessFailure(Command::Duplicate, error);
         return false;
     }
     return true;
