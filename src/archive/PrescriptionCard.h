@@ -9,8 +9,6 @@ class QPushButton;
 
 namespace lumivista {
 
-class ValueLabel;
-
 /** What tells the eyeglass card and the contact-lens card apart; everything
  *  else is the one PrescriptionCard design. */
 struct PrescriptionTraits

@@ -1,4 +1,4 @@
-#include "app/AppContext.h"
+#include "WindowTest.h"
 #include "archive/HandOver.h"
 #include "widgets/TfrmCalendario.h"
 #include "platform/FakeServices.h"
@@ -7,7 +7,7 @@
 using namespace lumivista;
 
 /** Stand-ins for the three long-lived cards: only their date edits matter here. */
-class TestCalendario : public QObject
+class TestCalendario : public WindowTest
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -25,8 +25,6 @@ private:
     QWidget *card(WindowId id);
     QLineEdit *edit(WindowId id, const QString &name);
 
-    std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<AppContext> m_context;
     QList<QWidget *> m_cards;
 };
 
@@ -37,21 +35,20 @@ QWidget *TestCalendario::card(WindowId id)
         auto *e = new QLineEdit(w);
         e->setObjectName(QLatin1String(name));
     }
-    m_context->setWindow(id, w);
+    context->setWindow(id, w);
     m_cards.append(w);
     return w;
 }
 
 QLineEdit *TestCalendario::edit(WindowId id, const QString &name)
 {
-    return m_context->window(id)->findChild<QLineEdit *>(name);
+    return context->window(id)->findChild<QLineEdit *>(name);
 }
 
 void TestCalendario::init()
 {
-    m_fakes = std::make_unique<FakeServices>();
-    m_fakes->clock.setToday(QDate(2024, 3, 15));
-    m_context = std::make_unique<AppContext>(m_fakes->services());
+    startWindowTest();
+    fakes->clock.setToday(QDate(2024, 3, 15));
     card(WindowId::Appointments);
     card(WindowId::Glasses);
     card(WindowId::Lenses);
@@ -61,14 +58,13 @@ void TestCalendario::cleanup()
 {
     qDeleteAll(m_cards);
     m_cards.clear();
-    m_context.reset();
-    m_fakes.reset();
+    endWindowTest();
 }
 
 void TestCalendario::startsOnToday()
 {
-    m_fakes->clock.setToday(QDate(2025, 12, 31));
-    TfrmCalendario picker(m_fakes->services(), HandOver::deliverer(*m_context));
+    fakes->clock.setToday(QDate(2025, 12, 31));
+    TfrmCalendario picker(fakes->services(), HandOver::deliverer(*context));
     QCOMPARE(picker.calData->selectedDate(), QDate(2025, 12, 31));
     QCOMPARE(picker.windowTitle(), QStringLiteral(" Importazione data"));
     QCOMPARE(picker.btnImporta->text(), QStringLiteral("Importa"));
@@ -92,7 +88,7 @@ void TestCalendario::importWritesTheKeyedField()
     QFETCH(QString, key);
     QFETCH(int, window);
     QFETCH(QString, field);
-    TfrmCalendario picker(m_fakes->services(), HandOver::deliverer(*m_context));
+    TfrmCalendario picker(fakes->services(), HandOver::deliverer(*context));
     picker.lblMemory->setText(key);
     picker.show();
     picker.calData->setSelectedDate(QDate(2024, 4, 2));
@@ -111,7 +107,7 @@ void TestCalendario::importWritesTheKeyedField()
 
 void TestCalendario::enterOnADayImports()
 {
-    TfrmCalendario picker(m_fakes->services(), HandOver::deliverer(*m_context));
+    TfrmCalendario picker(fakes->services(), HandOver::deliverer(*context));
     picker.lblMemory->setText(QStringLiteral("lenti_consegna"));
     picker.show();
     QVERIFY(QTest::qWaitForWindowActive(&picker));
@@ -125,7 +121,7 @@ void TestCalendario::enterOnADayImports()
 
 void TestCalendario::unknownKeyStaysOpen()
 {
-    TfrmCalendario picker(m_fakes->services(), HandOver::deliverer(*m_context));
+    TfrmCalendario picker(fakes->services(), HandOver::deliverer(*context));
     picker.lblMemory->setText(QStringLiteral("occhiali"));
     picker.show();
     QTest::mouseClick(picker.btnImporta, Qt::LeftButton);
@@ -135,8 +131,8 @@ void TestCalendario::unknownKeyStaysOpen()
 
 void TestCalendario::missingCardStaysOpen()
 {
-    m_context->setWindow(WindowId::Lenses, nullptr);
-    TfrmCalendario picker(m_fakes->services(), HandOver::deliverer(*m_context));
+    context->setWindow(WindowId::Lenses, nullptr);
+    TfrmCalendario picker(fakes->services(), HandOver::deliverer(*context));
     picker.lblMemory->setText(QStringLiteral("lenti_data"));
     picker.show();
     QTest::mouseClick(picker.btnImporta, Qt::LeftButton);
@@ -145,7 +141,7 @@ void TestCalendario::missingCardStaysOpen()
 
 void TestCalendario::cancelWritesNothing()
 {
-    TfrmCalendario picker(m_fakes->services(), HandOver::deliverer(*m_context));
+    TfrmCalendario picker(fakes->services(), HandOver::deliverer(*context));
     picker.lblMemory->setText(QStringLiteral("data"));
     picker.show();
     QTest::mouseClick(picker.btnAnnulla, Qt::LeftButton);

@@ -1,5 +1,5 @@
 #include "ModalDriver.h"
-#include "TestFolder.h"
+#include "WindowTest.h"
 #include "app/AppContext.h"
 #include "app/GeneralHelp.h"
 #include "widgets/LinkLabel.h"
@@ -23,12 +23,9 @@ const QString SupportMail = QStringLiteral("\"mailto:") + Maker::supportAddress(
 } // namespace
 
 /** The home screen, its tiles and the small windows it opens. */
-class TestHome : public QObject
+class TestHome : public WindowTest
 {
     Q_OBJECT
-
-    std::unique_ptr<FakeServices> m_fake;
-    std::unique_ptr<AppContext> m_context;
     TfrmAvvio *m_home = nullptr;
 
     QToolButton *tilePart(const QString &part, int tile) const
@@ -65,15 +62,13 @@ private Q_SLOTS:
 
     void init()
     {
-        m_fake = std::make_unique<FakeServices>();
-        m_context = std::make_unique<AppContext>(m_fake->services());
-        m_home = m_context->adopt(WindowId::Home, new TfrmAvvio(*m_context));
+        startWindowTest();
+        m_home = context->adopt(WindowId::Home, new TfrmAvvio(*context));
     }
 
     void cleanup()
     {
-        m_context.reset();
-        m_fake.reset();
+        endWindowTest();
     }
 
     void looksAsItShould()
@@ -109,7 +104,7 @@ private Q_SLOTS:
         }
         m_home->hide();
         QWidget card;
-        m_context->setWindow(targetOf(tile), &card);
+        context->setWindow(targetOf(tile), &card);
         // A window registered later enables its tile the next time home is shown.
         m_home->show();
         for (int t = 1; t <= 4; ++t) {
@@ -133,14 +128,14 @@ private Q_SLOTS:
         QFETCH(int, tile);
         QFETCH(QString, part);
         QWidget card;
-        m_context->setWindow(targetOf(tile), &card);
+        context->setWindow(targetOf(tile), &card);
         m_home->show();
         QTest::mouseClick(tilePart(part, tile), Qt::LeftButton);
         QVERIFY(card.isVisible());
         QVERIFY(!m_home->isVisible());
         // The working window hands back to the home screen when it closes.
         card.hide();
-        m_context->showHome();
+        context->showHome();
         QVERIFY(m_home->isVisible());
     }
 
@@ -233,10 +228,10 @@ private Q_SLOTS:
             QWidget *pressed = window->findChild<QWidget *>(control);
             QTest::mousePress(pressed, Qt::LeftButton);
             QCOMPARE(link->palette().color(QPalette::WindowText).rgba(), 0xFFFFA500u);
-            QVERIFY(m_fake->shell.isEmpty());
+            QVERIFY(fakes->shell.isEmpty());
             QTest::mouseRelease(pressed, Qt::LeftButton);
             QCOMPARE(link->palette().color(QPalette::WindowText).rgba(), 0xFF00008Bu);
-            QCOMPARE(m_fake->shell.targets(), QStringList{target});
+            QCOMPARE(fakes->shell.targets(), QStringList{target});
             QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdChiudi")), Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
@@ -259,7 +254,7 @@ private Q_SLOTS:
         QFETCH(QString, target);
         m_home->show();
         QTest::mouseClick(m_home->findChild<QToolButton *>(control), Qt::LeftButton);
-        QCOMPARE(m_fake->shell.targets(), QStringList{target});
+        QCOMPARE(fakes->shell.targets(), QStringList{target});
         QVERIFY(m_home->isVisible());
     }
 
@@ -275,7 +270,7 @@ private Q_SLOTS:
     void endOfProgram()
     {
         QFETCH(QString, how);
-        auto *login = m_context->adopt(WindowId::Password, new TfrmPassword(*m_context));
+        auto *login = context->adopt(WindowId::Password, new TfrmPassword(*context));
         if (how.endsWith(QLatin1String("Login")) || how == QLatin1String("cmdEsci"))
             login->show();
         else
@@ -290,7 +285,7 @@ private Q_SLOTS:
             else
                 login->close();
         }));
-        QVERIFY(m_fake->messages.isEmpty());
+        QVERIFY(fakes->messages.isEmpty());
     }
 };
 
