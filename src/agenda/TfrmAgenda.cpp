@@ -1,5 +1,7 @@
 #include "TfrmAgenda.h"
+#include "AgendaExports.h"
 #include "AgendaHelp.h"
+#include "archive/ExportWindow.h"
 #include "TfrmWhatsApp_Message.h"
 #include "archive/WindowRegistry.h"
 #include "widgets/TfrmGuida.h"
@@ -119,12 +121,10 @@ void TfrmAgenda::buildScreen()
     btnGiorno = new QPushButton(s("APPUNTAMENTI DEL GIORNO"), leftBox);
     btnGiorno->setObjectName(s("btnGiorno"));
     btnGiorno->setToolTip(s("Esporta in Excel gli appuntamenti del giorno selezionato nel calendario."));
-    btnGiorno->setEnabled(false);
     left->addWidget(btnGiorno);
     btnMese = new QPushButton(s("APPUNTAMENTI DEL MESE"), leftBox);
     btnMese->setObjectName(s("btnMese"));
     btnMese->setToolTip(s("Esporta in Excel gli appuntamenti del mese della data selezionata nel calendario."));
-    btnMese->setEnabled(false);
     left->addWidget(btnMese);
     left->addStretch(1);
     auto *cardRow = new QHBoxLayout;
@@ -192,7 +192,6 @@ void TfrmAgenda::buildScreen()
     btnStampa->setEnabled(false);
     btnExcel = new PictureButton(s("btnExcel"), s("Esporta in Excel"), s("export"),
                                  s("Esporta in Excel gli appuntamenti imminenti."), panel);
-    btnExcel->setEnabled(false);
     imgEsci = new PictureButton(s("imgEsci"), s("Esci"), s("exit"), s("Esci da questa schermata di lavoro."), panel);
     for (PictureButton *b : {imgGuida, btnStampa, btnExcel})
         bottom->addWidget(b);
@@ -210,6 +209,9 @@ void TfrmAgenda::buildScreen()
     connect(btnArchivio, &QPushButton::clicked, this, &TfrmAgenda::btnArchivioClick);
     connect(btnWhatsApp, &QToolButton::clicked, this, &TfrmAgenda::btnWhatsAppClick);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmAgenda::imgGuidaClick);
+    connect(btnGiorno, &QPushButton::clicked, this, &TfrmAgenda::btnGiornoClick);
+    connect(btnMese, &QPushButton::clicked, this, &TfrmAgenda::btnMeseClick);
+    connect(btnExcel, &QToolButton::clicked, this, &TfrmAgenda::btnExcelClick);
     connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
 
     panel->setFixedSize(panel->sizeHint().expandedTo(QSize(1280, 640)));
@@ -289,6 +291,22 @@ void TfrmAgenda::lstRecordsClick(QListWidgetItem *item)
 void TfrmAgenda::btnArchivioClick()
 {
     m_registry.openWorkingWindow(WindowId::Appointments, this);
+}
+
+void TfrmAgenda::btnGiornoClick()
+{
+    ExportWindow::open(this, services(), AgendaExports::day(), calAppuntamenti->selectedDate());
+}
+
+void TfrmAgenda::btnMeseClick()
+{
+    ExportWindow::open(this, services(), AgendaExports::month(), calAppuntamenti->selectedDate());
+}
+
+void TfrmAgenda::btnExcelClick()
+{
+    // Imminent is measured against today, as the list above it.
+    ExportWindow::open(this, services(), AgendaExports::imminent(), services().clock.today());
 }
 
 void TfrmAgenda::btnWhatsAppClick()

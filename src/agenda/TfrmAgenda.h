@@ -49,6 +49,9 @@ public:
     void lstRecordsClick(QListWidgetItem *item);
     void btnArchivioClick();
     void btnWhatsAppClick();
+    void btnGiornoClick();
+    void btnMeseClick();
+    void btnExcelClick();
     void imgGuidaClick();
 
 protected:

@@ -1,6 +1,8 @@
 #include "TfrmArchivio_Scadenze.h"
 #include "AppointmentHelp.h"
+#include "archive/ExportHelp.h"
 #include "archive/HandOver.h"
+#include "core/ExportColumns.h"
 #include "core/Amount.h"
 #include "core/KeyRules.h"
 #include "core/RecordFile.h"
@@ -173,6 +175,15 @@ CardDefinition TfrmArchivio_Scadenze::cardDefinition()
                            "stata inserita in archivio.");
     d.helpTitle = AppointmentHelp::title();
     d.helpText = AppointmentHelp::text();
+    ExportMember &e = d.exportMember;
+    e.windowName = s("TfrmExpScadenzario");
+    e.caption = s(" Esportazione archivio appuntamenti");
+    e.layout = d.layout;
+    e.columns = ExportColumns::appointments(ExportColumns::Appointments::Archive);
+    e.fileName = s("Riepilogo_Appuntamenti.xls");
+    e.sheetName = s("Riepilogo Appuntamenti");
+    e.helpTitle = s("Esportazione archivio appuntamenti in Excel");
+    e.helpText = ExportHelp::archive(s("degli appuntamenti"), e.fileName);
     d.highlight = false;
     return d;
 }

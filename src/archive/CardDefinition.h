@@ -1,5 +1,6 @@
 #pragma once
 #include "archive/CardLayout.h"
+#include "archive/ExportMember.h"
 #include "archive/StandardCommands.h"
 #include "core/RecordLayout.h"
 #include <QList>
@@ -34,6 +35,8 @@ struct CardDefinition
     QString duplicateRefusal;      // warning when Duplicate is pressed on an unstored card
     QString helpTitle;
     QString helpText;
+    /** The export window of the card's archive. */
+    ExportMember exportMember;
     bool highlight = true;         // yellow focus highlight of the edits
     /** Eyeglass and lens cards report access failures on First and Save as warnings. */
     bool warnOnFirstAndSaveFailure = false;

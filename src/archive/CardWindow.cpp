@@ -1,5 +1,6 @@
 #include "CardWindow.h"
 #include "archive/CardBuilder.h"
+#include "archive/ExportWindow.h"
 #include "archive/WindowRegistry.h"
 #include "core/KeyRules.h"
 #include "core/Messages.h"
@@ -76,6 +77,7 @@ void CardWindow::bindFields()
         {c.save, &CardWindow::commandSave},     {c.first, &CardWindow::commandFirst},
         {c.previous, &CardWindow::commandPrevious}, {c.next, &CardWindow::commandNext},
         {c.last, &CardWindow::commandLast},     {c.help, &CardWindow::commandHelp},
+        {c.exportArchive, &CardWindow::commandExport},
     };
     for (const auto &[name, slot] : wiring) {
         if (auto *b = button(name))
@@ -315,6 +317,12 @@ void CardWindow::commandNext()
 void CardWindow::commandPrevious()
 {
     move(Command::Previous);
+}
+
+void CardWindow::commandExport()
+{
+    if (m_def.exportMember.isValid())
+        ExportWindow::open(this, services(), m_def.exportMember);
 }
 
 void CardWindow::commandHelp()

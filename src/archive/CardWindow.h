@@ -56,6 +56,7 @@ public:
     void commandNext();
     void commandLast();
     void commandHelp();
+    void commandExport();
 
 protected:
     enum class Command { New, Duplicate, Save, First, Previous, Next, Last };

@@ -1,5 +1,6 @@
 #include "PrescriptionCard.h"
 #include "archive/HandOver.h"
+#include "core/ExportColumns.h"
 #include "archive/PrescriptionHelp.h"
 #include "archive/TfrmNumerazione.h"
 #include "core/Amount.h"
@@ -234,6 +235,9 @@ CardDefinition PrescriptionCard::definitionFor(const PrescriptionTraits &traits)
                            "stata inserita in archivio.");
     d.helpTitle = PrescriptionHelp::title();
     d.helpText = PrescriptionHelp::text();
+    d.exportMember = traits.exportMember;
+    d.exportMember.layout = traits.layout;
+    d.exportMember.columns = ExportColumns::prescriptions(traits.kind);
     d.warnOnFirstAndSaveFailure = true;
     return d;
 }

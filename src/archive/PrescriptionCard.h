@@ -27,6 +27,7 @@ struct PrescriptionTraits
     QString leftSection;      // heading of the txtLenteSX rows
     QStringList lensRows;
     QStringList amountRows;   // titles of txtImporto01 ... txtImporto06
+    ExportMember exportMember; // columns, layout and help come from the kind
     /** Lens card: the notes are the last row of the accessories and follow
      *  them in the Enter order; there is no declaration of conformity. */
     bool notesWithAccessories = false;

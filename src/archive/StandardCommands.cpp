@@ -81,9 +81,8 @@ CommandDef StandardCommands::close() const
 
 CommandDef StandardCommands::exportArchive() const
 {
-    // The export windows are not part of this build yet.
     return {m_names.exportArchive, QStringLiteral("Esporta"), QStringLiteral("export"),
-            QStringLiteral("Esporta l'archivio in un file di Excel."), false};
+            QStringLiteral("Esporta l'archivio in un file di Excel.")};
 }
 
 } // namespace lumivista

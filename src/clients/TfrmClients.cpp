@@ -1,5 +1,7 @@
 #include "TfrmClients.h"
 #include "ClientHelp.h"
+#include "archive/ExportHelp.h"
+#include "core/ExportColumns.h"
 #include "core/Text.h"
 #include "platform/MessageService.h"
 #include "platform/Services.h"
@@ -175,6 +177,16 @@ CardDefinition TfrmClients::cardDefinition()
                            "stata inserita in archivio.");
     d.helpTitle = ClientHelp::title();
     d.helpText = ClientHelp::text();
+    ExportMember &e = d.exportMember;
+    e.windowName = s("TfrmExpClients");
+    e.caption = s(" Esportazione archivio clienti in Excel");
+    e.layout = d.layout;
+    e.columns = ExportColumns::clients();
+    e.fileName = s("Riepilogo_Clienti.xls");
+    e.sheetName = s("Riepilogo Clienti");
+    e.helpTitle = s("Esportazione archivio clienti in Excel");
+    e.helpText = ExportHelp::archive(s("dei clienti"), e.fileName);
+    e.initialHint = s("Export database to Excel.");
     return d;
 }
 

@@ -125,6 +125,18 @@ std::optional<bool> AppointmentRules::isImminent(const RecordView &appointment, 
     return date->addDays(-qint64(*days)) <= today && isNotFulfilled(appointment);
 }
 
+bool AppointmentRules::isOnDay(const RecordView &appointment, const QDate &day)
+{
+    return field(appointment, "Data") == day.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+bool AppointmentRules::isInMonth(const RecordView &appointment, const QDate &day)
+{
+    const QString data = field(appointment, "Data");
+    const QString wanted = day.toString(QStringLiteral("dd/MM/yyyy"));
+    return data.mid(3, 2) == wanted.mid(3, 2) && data.mid(6, 4) == wanted.mid(6, 4);
+}
+
 void AppointmentRules::collectImminent(RecordFile &file, const QDate &today, QStringList &lines)
 {
     const Offsets &o = offsets();

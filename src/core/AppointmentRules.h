@@ -29,6 +29,12 @@ public:
      *  cannot be read: the caller skips that record and goes on. */
     static std::optional<bool> isImminent(const RecordView &appointment, const QDate &today);
 
+    /** The agenda's day export: the trimmed date is exactly the day, dd/mm/yyyy. */
+    static bool isOnDay(const RecordView &appointment, const QDate &day);
+    /** The agenda's month export: characters 4-5 and 7-10 of the trimmed date
+     *  (month and year) are those of the day's dd/mm/yyyy. */
+    static bool isInMonth(const RecordView &appointment, const QDate &day);
+
     /** The agenda's fixed-width line: ID, date, time, name, mobile, reason, amount. */
     static QString agendaLine(const RecordView &appointment);
 

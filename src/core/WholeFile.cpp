@@ -77,48 +77,100 @@ WholeFile::Contents WholeFile::read(const QString &path, qint64 limit)
     return contents;
 }
 
-WholeFile::Outcome WholeFile::write(const QString &path, const QByteArray &bytes)
+struct WholeFile::Writer::Private
+{
+    QString path;
+    QSaveFile file;
+    QString error;
+    qint64 written = 0;
+
+    explicit Private(const QString &p) : path(p), file(p) {}
+
+    void fail(const QString &why)
+    {
+        if (error.isEmpty())
+            error = QStringLiteral("%1: %2").arg(path, why);
+        file.cancelWriting();
+    }
+};
+
+WholeFile::Writer::Writer(const QString &path) : d(new Private(path))
 {
     const QByteArray native = QFile::encodeName(path);
     struct stat st {};
     if (::stat(native.constData(), &st) == 0) {
-        if (!S_ISREG(st.st_mode))
-            return {QStringLiteral("%1: not a regular file").arg(path)};
+        if (!S_ISREG(st.st_mode)) {
+            d->error = QStringLiteral("%1: not a regular file").arg(path);
+            return;
+        }
         // The folder may allow replacing a file its owner made read-only; the file
         // itself has the last word, ACLs included.
         Descriptor probe;
         probe.fd = ::open(native.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-        if (probe.fd < 0)
-            return {QStringLiteral("%1: %2").arg(path, systemError(errno))};
+        if (probe.fd < 0) {
+            d->error = QStringLiteral("%1: %2").arg(path, systemError(errno));
+            return;
+        }
     }
+    d->file.setDirectWriteFallback(false);
+    if (!d->file.open(QIODevice::WriteOnly))
+        d->error = QStringLiteral("%1: %2").arg(path, d->file.errorString());
+}
 
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return {QStringLiteral("%1: %2").arg(path, file.errorString())};
-    const auto fail = [&](const QString &why) {
-        file.cancelWriting();
-        return Outcome{QStringLiteral("%1: %2").arg(path, why)};
-    };
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return fail(file.errorString());
+WholeFile::Writer::~Writer()
+{
+    if (d->file.isOpen())
+        d->file.cancelWriting();
+    delete d;
+}
+
+bool WholeFile::Writer::append(const QByteArray &bytes)
+{
+    if (!d->error.isEmpty())
+        return false;
+    if (d->file.write(bytes) != bytes.size()) {
+        d->fail(d->file.errorString());
+        return false;
+    }
+    d->written += bytes.size();
+    return true;
+}
+
+WholeFile::Outcome WholeFile::Writer::commit()
+{
+    if (!d->error.isEmpty())
+        return {d->error};
+    QSaveFile &file = d->file;
+    if (!file.flush()) {
+        d->fail(file.errorString());
+        return {d->error};
+    }
     // The data must be on disk before the new file takes the old one's place;
     // a flush that reported success is not proof enough on every Qt version.
-    if (::fsync(file.handle()) != 0)
-        return fail(systemError(errno));
+    if (::fsync(file.handle()) != 0) {
+        d->fail(systemError(errno));
+        return {d->error};
+    }
     struct stat written {};
-    if (::fstat(file.handle(), &written) != 0 || written.st_size != bytes.size())
-        return fail(systemError(EIO));
-    if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
+    if (::fstat(file.handle(), &written) != 0 || written.st_size != d->written || file.error() != QFileDevice::NoError) {
+        d->fail(systemError(EIO));
+        return {d->error};
+    }
     if (!file.commit())
-        return {QStringLiteral("%1: %2").arg(path, file.errorString())};
+        return {QStringLiteral("%1: %2").arg(d->path, file.errorString())};
     // The rename itself must survive a power cut too.
     Descriptor folder;
-    folder.fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    folder.fd = ::open(QFile::encodeName(QFileInfo(d->path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder.fd >= 0)
         ::fsync(folder.fd);
     return {};
+}
+
+WholeFile::Outcome WholeFile::write(const QString &path, const QByteArray &bytes)
+{
+    Writer writer(path);
+    writer.append(bytes);
+    return writer.commit();
 }
 
 int WholeFile::removeLeftovers(const QString &folder, const QStringList &names)

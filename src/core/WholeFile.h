@@ -41,6 +41,26 @@ public:
      *  file, or that the user may not write even if the folder would allow replacing it. */
     static Outcome write(const QString &path, const QByteArray &bytes);
 
+    /** A whole file written piece by piece (a large export), with the same
+     *  guarantees as write(): nothing replaces the old file until commit()
+     *  succeeded, and a writer dropped without commit() leaves no trace. */
+    class Writer
+    {
+    public:
+        explicit Writer(const QString &path);
+        ~Writer();
+        Writer(const Writer &) = delete;
+        Writer &operator=(const Writer &) = delete;
+
+        /** False once anything failed; later appends are ignored. */
+        bool append(const QByteArray &bytes);
+        Outcome commit();
+
+    private:
+        struct Private;
+        Private *d;
+    };
+
     /** Removes temporary files that a crash in the middle of write() left in folder
      *  for the files named; returns how many were removed. */
     static int removeLeftovers(const QString &folder, const QStringList &names);

@@ -1,4 +1,5 @@
 #include "TfrmOcchiali.h"
+#include "archive/ExportHelp.h"
 
 namespace lumivista {
 
@@ -23,6 +24,13 @@ PrescriptionTraits TfrmOcchiali::prescriptionTraits()
     traits.lensRows = {QStringLiteral("FABBRICANTE"), QStringLiteral("TIPO / INDICE"), QStringLiteral("DIAMETRO"),
                      QStringLiteral("TRATTAMENTO"), QStringLiteral("COLORAZIONE"),   QStringLiteral("CLAS. FILTRO"),
                      QStringLiteral("MATERIALE")};
+    traits.exportMember.windowName = QStringLiteral("TfrmExpOcchiali");
+    traits.exportMember.caption = QStringLiteral(" Esportazione archivio prescrizioni occhiali");
+    traits.exportMember.fileName = QStringLiteral("Prescrizioni_Occhiali.xls");
+    traits.exportMember.sheetName = QStringLiteral("Prescrizioni Occhiali");
+    traits.exportMember.helpTitle = QStringLiteral("Esportazione archivio prescrizioni occhiali in Excel");
+    traits.exportMember.helpText =
+        ExportHelp::archive(QStringLiteral("delle prescrizioni di occhiali"), traits.exportMember.fileName);
     traits.amountRows = {QStringLiteral("MONTATURA"), QStringLiteral("LENTI"),  QStringLiteral("TRATTAMENTI"),
                        QStringLiteral("MONTAGGIO"), QStringLiteral("VISITA"), QStringLiteral("ALTRI LAVORI")};
     return traits;

@@ -1,4 +1,5 @@
 #include "TfrmLenti.h"
+#include "archive/ExportHelp.h"
 
 namespace lumivista {
 
@@ -26,6 +27,13 @@ PrescriptionTraits TfrmLenti::prescriptionTraits()
                      QStringLiteral("SFERA"),      QStringLiteral("CILINDRO"),    QStringLiteral("ASSE"),
                      QStringLiteral("ADDIZIONE"),  QStringLiteral("DIAMETRO"),    QStringLiteral("MATERIALE"),
                      QStringLiteral("COLORE")};
+    traits.exportMember.windowName = QStringLiteral("TfrmExpLenti");
+    traits.exportMember.caption = QStringLiteral(" Esportazione archivio prescrizioni lenti a contatto");
+    traits.exportMember.fileName = QStringLiteral("Prescrizioni_Lenti.xls");
+    traits.exportMember.sheetName = QStringLiteral("Prescrizioni Lenti");
+    traits.exportMember.helpTitle = QStringLiteral("Esportazione archivio prescrizioni lenti a contatto in Excel");
+    traits.exportMember.helpText =
+        ExportHelp::archive(QStringLiteral("delle prescrizioni di lenti a contatto"), traits.exportMember.fileName);
     traits.amountRows = {QStringLiteral("LENTE DX"),  QStringLiteral("LENTE SX"), QStringLiteral("LIQUIDO"),
                        QStringLiteral("PACCHETTO"), QStringLiteral("VISITA"),   QStringLiteral("ALTRI LAVORI")};
     traits.notesWithAccessories = true;

@@ -151,9 +151,10 @@ private Q_SLOTS:
         QCOMPARE(agenda->btnExcel->accessibleName(), QStringLiteral("Esporta in Excel"));
         QCOMPARE(agenda->btnGiorno->text(), QStringLiteral("APPUNTAMENTI DEL GIORNO"));
         QCOMPARE(agenda->btnMese->text(), QStringLiteral("APPUNTAMENTI DEL MESE"));
-        for (QWidget *later : {static_cast<QWidget *>(agenda->btnStampa), static_cast<QWidget *>(agenda->btnExcel),
-                               static_cast<QWidget *>(agenda->btnGiorno), static_cast<QWidget *>(agenda->btnMese)})
-            QVERIFY(!later->isEnabled());
+        QVERIFY(!agenda->btnStampa->isEnabled());
+        for (QWidget *exports : {static_cast<QWidget *>(agenda->btnExcel), static_cast<QWidget *>(agenda->btnGiorno),
+                                 static_cast<QWidget *>(agenda->btnMese)})
+            QVERIFY(exports->isEnabled());
         for (PictureButton *b : {agenda->imgGuida, agenda->btnWhatsApp, agenda->imgEsci, agenda->appApriArchivio}) {
             QVERIFY(b->isEnabled());
             QVERIFY(!b->accessibleName().isEmpty());

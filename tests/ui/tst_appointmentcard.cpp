@@ -573,7 +573,7 @@ private Q_SLOTS:
                                    << false;
         QTest::newRow("expired") << "cmdScaduti" << "Visualizza il riepilogo degli impegni scaduti e non assolti."
                                  << false;
-        QTest::newRow("export") << "cmdEsporta" << "Esporta l'archivio in un file di Excel." << false;
+        QTest::newRow("export") << "cmdEsporta" << "Esporta l'archivio in un file di Excel." << true;
         QTest::newRow("help") << "cmdGuida" << "Visualizza la guida in linea." << true;
         QTest::newRow("exit") << "cmdEsci" << "Esci da questa schermata di lavoro." << true;
         QTest::newRow("first") << "cmdPrimo" << "Visualizza la prima scheda in archivio." << true;

@@ -1,0 +1,46 @@
+#pragma once
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace lumivista {
+
+/** One column of an export: its header in the file and in the grid, its width
+ *  in the file, and the record field it shows (AppointmentKey::name() for the
+ *  appointment's key). */
+struct ExportColumn
+{
+    ExportColumn(QString h, int w, QString f, QString g = QString())
+        : header(std::move(h)), width(w), field(std::move(f)), gridHeader(std::move(g))
+    {
+    }
+
+    QString header;
+    int width = 0;
+    QString field;
+    QString gridHeader; // the grid's header where it differs from the file's
+    QString shownHeader() const { return gridHeader.isEmpty() ? header : gridHeader; }
+};
+
+/** The export file that spreadsheet programs open as a one-sheet Excel
+ *  workbook: an HTML table with the Office spreadsheet namespaces, every
+ *  fragment one after the other with nothing between them, in Windows-1252. */
+class XlsWorkbook
+{
+public:
+    /** Everything before the data rows: the framing with the sheet's name and
+     *  the bold header row. */
+    static QByteArray head(const QString &sheet, const QList<ExportColumn> &columns);
+    /** One data row of trimmed cells. */
+    static QByteArray row(const QStringList &cells);
+    static QByteArray tail();
+
+    /** A cell's text as it goes into the file. A "<" would start markup and the
+     *  spreadsheet would swallow the text after it, so it becomes "&lt;"; an "&"
+     *  becomes "&amp;" only where it would start a character reference ("&#..."
+     *  or "&name;"). Every other character stays as typed, "Rossi & figli" too. */
+    static QString cellText(const QString &text);
+};
+
+} // namespace lumivista
