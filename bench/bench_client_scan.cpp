@@ -2,6 +2,7 @@
  *  is scanned with the fields a client search shows and filters on, and the time
  *  is set against reading the same file raw.
  *  Usage: bench_client_scan [archive path]  (kept when given, reused if already full) */
+#include "ClientArchive.h"
 #include "RawRead.h"
 #include "core/RecordFile.h"
 
@@ -15,48 +16,6 @@
 using namespace lumivista;
 
 namespace {
-
-constexpr qint64 kRecords = 100000;
-
-void generate(const QString &path)
-{
-    const RecordLayout &layout = RecordLayout::clients();
-    const QStringList surnames = {QStringLiteral("Rossi"), QStringLiteral("Bianchi"), QStringLiteral("Esposito"),
-                                  QStringLiteral("Colombo"), QStringLiteral("Ricci"), QStringLiteral("Marino"),
-                                  QStringLiteral("Greco"), QStringLiteral("Bruno"), QStringLiteral("Gallo"),
-                                  QStringLiteral("Conti"), QStringLiteral("De Luca"), QStringLiteral("Mancini")};
-    const QStringList names = {QStringLiteral("Mario"), QStringLiteral("Giulia"), QStringLiteral("Luca"),
-                               QStringLiteral("Francesca"), QStringLiteral("Niccolò"), QStringLiteral("Chiara"),
-                               QStringLiteral("Andrea"), QStringLiteral("Sara"), QStringLiteral("Pietro")};
-    const QStringList cities = {QStringLiteral("Roma"), QStringLiteral("Milano"), QStringLiteral("Napoli"),
-                                QStringLiteral("Torino"), QStringLiteral("Forlì"), QStringLiteral("Cesena"),
-                                QStringLiteral("Bologna"), QStringLiteral("Rimini"), QStringLiteral("Ravenna")};
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot create %s", qPrintable(path));
-    Record r(layout);
-    QByteArray block;
-    block.reserve(1000 * layout.size());
-    for (qint64 i = 0; i < kRecords; ++i) {
-        r.setValue(QStringLiteral("Name"), surnames.at(i % surnames.size()) + QLatin1Char(' ') + names.at(i % names.size())
-                                               + QStringLiteral(" %1").arg(i));
-        r.setValue(QStringLiteral("Street"), QStringLiteral("Via Garibaldi %1").arg(i % 200));
-        r.setValue(QStringLiteral("City"), cities.at((i / 7) % cities.size()));
-        r.setValue(QStringLiteral("MobilePhone"), QStringLiteral("33%1").arg(1000000 + i * 37 % 8999999));
-        r.setValue(QStringLiteral("Dentist"), QStringLiteral("Dott. ") + surnames.at((i / 3) % surnames.size()));
-        r.setValue(QStringLiteral("Notes"), i % 5 ? QString() : QStringLiteral("Preferisce essere contattato la mattina"));
-        r.setValue(QStringLiteral("Pathologies"), QStringLiteral("Presbiopia"));
-        r.setValue(QStringLiteral("Issues"), i % 11 ? QString() : QStringLiteral("Saldo da versare"));
-        block += r.bytes();
-        if (block.size() >= 1000 * layout.size() || i + 1 == kRecords) {
-            if (file.write(block) != block.size())
-                qFatal("cannot write %s", qPrintable(path));
-            block.clear();
-        }
-    }
-    if (!file.flush())
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 struct ScanResult
 {
@@ -106,15 +65,15 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     const bool keep = argc > 1;
     const QString path = keep ? QString::fromLocal8Bit(argv[1]) : dir.filePath(QStringLiteral("Archivio_Clienti.pro"));
-    const qint64 size = qint64(RecordLayout::clients().size()) * kRecords;
+    const qint64 size = qint64(RecordLayout::clients().size()) * ClientArchive::kRecords;
 
     QElapsedTimer timer;
     if (QFile(path).size() >= size) {
         out << "Reusing " << path << Qt::endl;
     } else {
         timer.start();
-        generate(path);
-        out << "Generated " << kRecords << " client records (" << size / (1024 * 1024) << " MiB) in "
+        ClientArchive::generate(path);
+        out << "Generated " << ClientArchive::kRecords << " client records (" << size / (1024 * 1024) << " MiB) in "
             << timer.elapsed() << " ms: " << path << Qt::endl;
     }
 
@@ -136,5 +95,5 @@ int main(int argc, char **argv)
 
     if (!keep)
         QFile::remove(path);
-    return result.records == kRecords ? 0 : 1;
+    return result.records == ClientArchive::kRecords ? 0 : 1;
 }

@@ -30,7 +30,8 @@ QVariant ExportModel::data(const QModelIndex &index, int role) const
     const ExportRow &row = m_snapshot.rows().at(index.row());
     if (index.column() == 0)
         return QString::number(row.number);
-    return row.cells.value(index.column() - 1);
+    const int cell = index.column() - 1;
+    return cell < row.count() ? row.cell(cell) : QString();
 }
 
 QVariant ExportModel::headerData(int section, Qt::Orientation orientation, int role) const

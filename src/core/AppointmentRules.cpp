@@ -2,6 +2,7 @@
 #include "AppointmentKey.h"
 #include "RecordFile.h"
 #include "RecordView.h"
+#include "ShortText.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -35,19 +36,11 @@ const Offsets &offsets()
     return o;
 }
 
-/** The significant bytes of a field, without the blanks and controls at its ends:
- *  the selection looks at bytes and decodes only what it lists. */
+/** The significant bytes of a field: the selection looks at bytes and decodes
+ *  only what it lists. */
 QByteArrayView trimmedBytes(const RecordView &record, int offset, int capacity)
 {
-    const QByteArrayView bytes = record.bytes();
-    const int length = qMin(int(quint8(bytes.at(offset))), capacity);
-    qsizetype begin = offset + 1;
-    qsizetype end = begin + length;
-    while (begin < end && quint8(bytes.at(begin)) <= 32)
-        ++begin;
-    while (end > begin && quint8(bytes.at(end - 1)) <= 32)
-        --end;
-    return bytes.sliced(begin, end - begin);
+    return ShortText::bytes(record.bytes(), offset, capacity);
 }
 
 bool isDigit(char c)

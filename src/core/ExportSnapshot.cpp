@@ -4,10 +4,21 @@
 #include "ExportColumns.h"
 #include "RecordFile.h"
 #include "RecordView.h"
+#include "ShortText.h"
+#include "Text.h"
+
+#include <QVarLengthArray>
 
 #include <algorithm>
+#include <cstring>
 
 namespace lumivista {
+
+QString ExportRow::cell(int cell) const
+{
+    const QByteArrayView b = bytes(cell);
+    return Text::fromCp1252(b.data(), int(b.size()));
+}
 
 namespace {
 /** Progress is told about this often, so a window can keep painting. */
@@ -22,10 +33,12 @@ ExportSnapshot::ExportSnapshot(const RecordLayout &layout, QList<ExportColumn> c
 bool ExportSnapshot::fill(const QString &path, const QDate &day, const Progress &progress)
 {
     m_rows.clear();
-    // Field positions looked up once; -1 stands for the appointment's key.
-    QList<int> fields;
-    for (const ExportColumn &column : std::as_const(m_columns))
-        fields << (column.field == ExportColumns::keyField() ? -1 : m_layout.indexOf(column.field));
+    // Field positions looked up once; a negative offset stands for the appointment's key.
+    QList<std::pair<int, int>> fields; // offset, capacity
+    for (const ExportColumn &column : std::as_const(m_columns)) {
+        const int i = column.field == ExportColumns::keyField() ? -1 : m_layout.indexOf(column.field);
+        fields << (i < 0 ? std::pair{-1, 0} : std::pair{m_layout.offset(i), m_layout.field(i).capacity});
+    }
     bool complete = true;
     try {
         RecordFile file(path, m_layout);
@@ -51,11 +64,38 @@ bool ExportSnapshot::fill(const QString &path, const QDate &day, const Progress 
             }
             if (!keep)
                 return true;
+            // The cells first as views, so the row is allocated once at its exact size.
+            QByteArray key;
+            QVarLengthArray<QByteArrayView, 32> cells;
+            qsizetype length = 0;
+            for (const auto &[offset, capacity] : std::as_const(fields)) {
+                if (offset < 0) {
+                    key = Text::toCp1252(AppointmentKey::of(record));
+                    cells.append(key);
+                } else {
+                    cells.append(ShortText::bytes(record.bytes(), offset, capacity));
+                }
+                length += cells.last().size();
+            }
+            const qsizetype header = 2 * (cells.size() + 1);
             ExportRow row;
             row.number = ++number;
-            row.cells.reserve(fields.size());
-            for (const int field : std::as_const(fields))
-                row.cells << (field < 0 ? AppointmentKey::of(record) : record.value(field));
+            row.data.resize(header + length);
+            char *out = row.data.data();
+            const auto putWord = [&out](qsizetype value) {
+                *out++ = char(value & 0xFF);
+                *out++ = char((value >> 8) & 0xFF);
+            };
+            putWord(cells.size());
+            qsizetype end = header;
+            for (const QByteArrayView cell : cells) {
+                end += cell.size();
+                putWord(end);
+            }
+            for (const QByteArrayView cell : cells) {
+                std::memcpy(out, cell.data(), size_t(cell.size()));
+                out += cell.size();
+            }
             m_rows.append(std::move(row));
             return true;
         });
@@ -71,7 +111,8 @@ bool ExportSnapshot::fill(const QString &path, const QDate &day, const Progress 
 void ExportSnapshot::sortByKey()
 {
     std::stable_sort(m_rows.begin(), m_rows.end(), [](const ExportRow &a, const ExportRow &b) {
-        return a.cells.constLast().compare(b.cells.constLast(), Qt::CaseInsensitive) < 0;
+        const int last = a.count() - 1;
+        return a.bytes(last).compare(b.bytes(last), Qt::CaseInsensitive) < 0;
     });
 }
 
@@ -79,15 +120,18 @@ WholeFile::Outcome ExportSnapshot::write(const QString &path, const QString &she
 {
     WholeFile::Writer writer(path);
     writer.append(XlsWorkbook::head(sheet, m_columns));
-    // Rows go out in blocks: a large archive never sits twice in memory.
+    // Rows go out in blocks of one reused buffer: a large archive never sits
+    // twice in memory, and no fresh memory is touched for every block.
     QByteArray block;
+    block.reserve(1 << 21);
     const qint64 total = m_rows.size();
     for (qint64 i = 0; i < total; ++i) {
-        block += XlsWorkbook::row(m_rows.at(i).cells);
+        const ExportRow &row = m_rows.at(i);
+        XlsWorkbook::appendRow(block, row.count(), [&row](int cell) { return row.bytes(cell); });
         if (block.size() > (1 << 20)) {
             if (!writer.append(block))
                 break;
-            block.clear();
+            block.resize(0);
         }
         if (progress && i % kProgressEvery == 0)
             progress(i, total);

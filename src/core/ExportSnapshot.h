@@ -10,11 +10,30 @@ namespace lumivista {
 /** Which records of the archive an export shows. */
 enum class ExportRows { All, Imminent, Day, Month };
 
-/** One row of an export: the number it got when it was read, and its cells. */
+/** One row of an export: the number it got when it was read, and its trimmed
+ *  cells as the archive holds them, in Windows-1252, one after the other: a
+ *  hundred thousand rows stay small, and the workbook needs no re-encoding. */
 struct ExportRow
 {
     int number = 0;
-    QStringList cells;
+    /** One allocation per row: the count of cells and where each one ends, as
+     *  16-bit numbers (a record is far shorter than 65,536 bytes), then the cells. */
+    QByteArray data;
+
+    int count() const { return data.isEmpty() ? 0 : word(0); }
+    QByteArrayView bytes(int cell) const
+    {
+        const int start = 2 * (count() + 1);
+        const int begin = cell == 0 ? start : word(cell);
+        return QByteArrayView(data).sliced(begin, word(cell + 1) - begin);
+    }
+    QString cell(int cell) const;
+
+private:
+    int word(int i) const
+    {
+        return quint8(data.at(2 * i)) | (quint8(data.at(2 * i + 1)) << 8);
+    }
 };
 
 /** What an export window shows and writes: the rows read from the archive when

@@ -12,13 +12,25 @@ QString ShortText::read(const QByteArray &record, int offset, int capacity)
 
 QString ShortText::read(QByteArrayView record, int offset, int capacity)
 {
+    const QByteArrayView text = bytes(record, offset, capacity);
+    return Text::fromCp1252(text.data(), int(text.size()));
+}
+
+QByteArrayView ShortText::bytes(QByteArrayView record, int offset, int capacity)
+{
     if (offset < 0 || capacity <= 0 || offset >= record.size())
-        return QString();
+        return {};
     const auto *field = reinterpret_cast<const unsigned char *>(record.data()) + offset;
     // Never past the field, and never past the record even if it is short.
     const qsizetype available = record.size() - offset - 1;
-    const int length = int(qMin<qsizetype>(qMin(int(field[0]), capacity), available));
-    return Text::trim(Text::fromCp1252(reinterpret_cast<const char *>(field + 1), length));
+    qsizetype begin = 1;
+    qsizetype end = 1 + qMin<qsizetype>(qMin(int(field[0]), capacity), available);
+    // Bytes up to 32 are the characters up to 32 in Windows-1252: trimming them is Text::trim.
+    while (begin < end && field[begin] <= 32)
+        ++begin;
+    while (end > begin && field[end - 1] <= 32)
+        --end;
+    return QByteArrayView(reinterpret_cast<const char *>(field + begin), end - begin);
 }
 
 void ShortText::write(QByteArray &record, int offset, int capacity, const QString &text)

@@ -64,15 +64,26 @@ QByteArray XlsWorkbook::head(const QString &sheet, const QList<ExportColumn> &co
     return out;
 }
 
-QByteArray XlsWorkbook::row(const QStringList &cells)
+void XlsWorkbook::appendRow(QByteArray &out, int count, const std::function<QByteArrayView(int)> &cell)
 {
-    QByteArray out;
-    out.reserve(16 + cells.size() * 40);
     out += "<tr>";
-    for (const QString &cell : cells)
-        out += "<td style=\"text-align: left;\">" + bytes(cellText(Text::trim(cell))) + "</td>";
+    for (int i = 0; i < count; ++i) {
+        out += "<td style=\"text-align: left;\">";
+        appendCell(out, cell(i));
+        out += "</td>";
+    }
     out += "</tr>";
-    return out;
+}
+
+void XlsWorkbook::appendCell(QByteArray &out, QByteArrayView text)
+{
+    if (!text.contains('<') && !text.contains('&')) {
+        out += text;
+        return;
+    }
+    // '<' and '&' are the same bytes in Windows-1252 as in ASCII, and so are the
+    // letters and digits of a reference's name.
+    out += Text::toCp1252(cellText(Text::fromCp1252(text.data(), int(text.size()))));
 }
 
 QByteArray XlsWorkbook::tail()

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace lumivista {
 
@@ -32,8 +33,8 @@ public:
     /** Everything before the data rows: the framing with the sheet's name and
      *  the bold header row. */
     static QByteArray head(const QString &sheet, const QList<ExportColumn> &columns);
-    /** One data row of trimmed cells. */
-    static QByteArray row(const QStringList &cells);
+    /** One data row, appended to out, from cells already trimmed and in Windows-1252. */
+    static void appendRow(QByteArray &out, int count, const std::function<QByteArrayView(int)> &cell);
     static QByteArray tail();
 
     /** A cell's text as it goes into the file. A "<" would start markup and the
@@ -41,6 +42,8 @@ public:
      *  becomes "&amp;" only where it would start a character reference ("&#..."
      *  or "&name;"). Every other character stays as typed, "Rossi & figli" too. */
     static QString cellText(const QString &text);
+    /** cellText() on Windows-1252 bytes, appended to out. */
+    static void appendCell(QByteArray &out, QByteArrayView text);
 };
 
 } // namespace lumivista

@@ -42,7 +42,7 @@ QStringList column(const ExportSnapshot &snapshot, int c)
 {
     QStringList out;
     for (const ExportRow &row : snapshot.rows())
-        out << (c < 0 ? QString::number(row.number) : row.cells.at(c));
+        out << (c < 0 ? QString::number(row.number) : row.cell(c));
     return out;
 }
 
