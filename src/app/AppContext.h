@@ -5,6 +5,9 @@
 #include <QList>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+
+class QThread;
 
 namespace lumivista {
 
@@ -27,6 +30,13 @@ public:
 
     void setWindow(WindowId id, QWidget *window) { m_windows.insert(id, window); }
 
+    /** After a correct login: the day's backup of the data, in the background so
+     *  the home screen is never kept waiting. done gets what went wrong (nothing
+     *  when all went well), on the user-interface thread. Once per run. */
+    void startDailyBackup(std::function<void(const QStringList &problems)> done);
+    /** Waits for a backup still running (tests, and the end of the program). */
+    void waitForBackup();
+
     /** Registers a window and makes the context its owner; returns it. */
     template<class T> T *adopt(WindowId id, T *window)
     {
@@ -41,6 +51,7 @@ private:
     Services &m_services;
     QHash<WindowId, QPointer<QWidget>> m_windows;
     QList<QPointer<QWidget>> m_owned;
+    QThread *m_backup = nullptr;
 };
 
 } // namespace lumivista

@@ -47,6 +47,12 @@ TfrmAvvio::TfrmAvvio(AppContext &context, QWidget *parent) : QWidget(parent, Qt:
     auto *centring = new QGridLayout(this);
     centring->setContentsMargins(0, 0, 0, 0);
     centring->addWidget(panContent, 0, 0, Qt::AlignCenter);
+    lblBackup = new QLabel(this);
+    lblBackup->setObjectName(QStringLiteral("lblBackup"));
+    lblBackup->setWordWrap(true);
+    lblBackup->setFixedWidth(PanelWidth);
+    lblBackup->hide();
+    centring->addWidget(lblBackup, 1, 0, Qt::AlignHCenter | Qt::AlignTop);
 
     imgNome = new QLabel(panContent);
     imgNome->setObjectName(QStringLiteral("imgNome"));
@@ -168,6 +174,20 @@ void TfrmAvvio::refreshTiles()
         tile.picture->setEnabled(available);
         tile.caption->setEnabled(available);
     }
+}
+
+void TfrmAvvio::showBackupProblems(const QStringList &problems)
+{
+    if (problems.isEmpty()) {
+        lblBackup->hide();
+        return;
+    }
+    lblBackup->setText(QStringLiteral("Attenzione: la copia di sicurezza di oggi non è riuscita (%1). Gli archivi "
+                                      "non sono stati toccati e si può lavorare normalmente; controllare lo spazio "
+                                      "libero e i permessi della cartella, poi riavviare il programma.")
+                           .arg(problems.join(QStringLiteral("; "))));
+    lblBackup->setAccessibleName(lblBackup->text());
+    lblBackup->show();
 }
 
 void TfrmAvvio::imgApp01Click()

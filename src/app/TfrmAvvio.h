@@ -33,6 +33,10 @@ public:
     QToolButton *btnApp03 = nullptr;
     QToolButton *btnApp04 = nullptr;
     QLabel *imgBanner = nullptr;
+    QLabel *lblBackup = nullptr; // shown only when the day's backup failed
+
+    /** Says on the home screen what the day's backup could not do. */
+    void showBackupProblems(const QStringList &problems);
     QToolButton *icoSito = nullptr;
     QToolButton *icoEmail = nullptr;
     QToolButton *imgInfo = nullptr;

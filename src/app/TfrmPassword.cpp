@@ -1,5 +1,6 @@
 #include "TfrmPassword.h"
 #include "AppContext.h"
+#include "TfrmAvvio.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/WindowPlacement.h"
 #include "core/PasswordFile.h"
@@ -93,6 +94,10 @@ void TfrmPassword::cmdOKClick()
     txtPassword->clear();
     m_context.showHome();
     hide();
+    m_context.startDailyBackup([this](const QStringList &problems) {
+        if (auto *home = m_context.get<TfrmAvvio>(WindowId::Home))
+            home->showBackupProblems(problems);
+    });
 }
 
 void TfrmPassword::cmdEsciClick()

@@ -315,6 +315,38 @@ private Q_SLOTS:
         QVERIFY(homeWindow()->isVisible());
     }
 
+    void loginMakesTheDaysBackup_data()
+    {
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("made") << false;
+        QTest::newRow("cannot be made") << true;
+    }
+    void loginMakesTheDaysBackup()
+    {
+        QFETCH(bool, fails);
+        folder->write(QStringLiteral("unins000.dll"), credentials(QStringLiteral("LUMIVISTA")));
+        if (fails)
+            folder->write(QStringLiteral("Backup"), "a file where the backups would go");
+        showActive(loginWindow());
+        logIn(QStringLiteral("lumivista"));
+        QVERIFY(homeWindow()->isVisible());
+        context->waitForBackup();
+        auto *warning = homeWindow()->findChild<QLabel *>(QStringLiteral("lblBackup"));
+        QVERIFY(warning);
+        // The result reaches the home screen on its own thread.
+        QTRY_COMPARE(warning->isVisible(), fails);
+        const QDir backups(folder->file(QStringLiteral("Backup")));
+        if (fails) {
+            QVERIFY(warning->text().contains(QStringLiteral("copia di sicurezza")));
+            QVERIFY(warning->text().contains(folder->file(QStringLiteral("Backup"))));
+        } else {
+            const QStringList made = backups.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+            QCOMPARE(made.size(), 1);
+            QCOMPARE(folder->read(QStringLiteral("Backup/") + made.first() + QStringLiteral("/unins000.dll")),
+                     credentials(QStringLiteral("LUMIVISTA")));
+        }
+    }
+
     void changeHidesLoginAndStartsEmpty()
     {
         showActive(loginWindow());

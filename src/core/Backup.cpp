@@ -1,0 +1,254 @@
+#include "Backup.h"
+#include "IniFile.h"
+#include "RecordFile.h"
+#include "RecordLayout.h"
+#include "WholeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <optional>
+#include <set>
+
+#include <fcntl.h>
+#include <unistd.h>
+#include <zlib.h>
+
+namespace lumivista {
+
+namespace {
+
+constexpr int kDailyKept = 14;
+constexpr int kMonthsKept = 12;
+const QString kFormat = QStringLiteral("yyyy-MM-dd_HHmmss");
+
+const QRegularExpression &folderPattern()
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}_\\d{6}$"));
+    return pattern;
+}
+
+const RecordLayout *archiveLayout(const QString &fileName)
+{
+    for (const RecordLayout *layout : {&RecordLayout::clients(), &RecordLayout::glasses(), &RecordLayout::lenses(),
+                                       &RecordLayout::appointments()}) {
+        if (layout->archiveFileName() == fileName)
+            return layout;
+    }
+    return nullptr;
+}
+
+struct Copied
+{
+    qint64 size = 0;
+    quint32 crc = 0;
+};
+
+/** Reads a whole file through fd, handing each block to use; nothing on a failure. */
+template<class Use> std::optional<qint64> readAll(int fd, Use use)
+{
+    QByteArray block(1 << 20, Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd, block.data(), size_t(block.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            return total;
+        use(block.constData(), n);
+        total += n;
+    }
+}
+
+/** Copies source to target, synced to disk; the source's size and checksum. */
+std::optional<Copied> copyFile(const QString &source, const QString &target)
+{
+    const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0)
+        return std::nullopt;
+    const int out = ::open(QFile::encodeName(target).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (out < 0) {
+        ::close(in);
+        return std::nullopt;
+    }
+    Copied copied;
+    bool written = true;
+    const std::optional<qint64> size = readAll(in, [&](const char *data, ssize_t n) {
+        copied.crc = quint32(::crc32(copied.crc, reinterpret_cast<const Bytef *>(data), uInt(n)));
+        for (ssize_t done = 0; written && done < n;) {
+            const ssize_t w = ::write(out, data + done, size_t(n - done));
+            if (w < 0 && errno == EINTR)
+                continue;
+            written = w > 0;
+            done += qMax<ssize_t>(w, 0);
+        }
+    });
+    ::close(in);
+    const bool synced = ::fsync(out) == 0;
+    const bool closed = ::close(out) == 0;
+    if (!size || !written || !synced || !closed)
+        return std::nullopt;
+    copied.size = *size;
+    return copied;
+}
+
+/** The size and checksum of a file as it is on disk now. */
+std::optional<Copied> measure(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    Copied result;
+    const std::optional<qint64> size = readAll(fd, [&](const char *data, ssize_t n) {
+        result.crc = quint32(::crc32(result.crc, reinterpret_cast<const Bytef *>(data), uInt(n)));
+    });
+    ::close(fd);
+    if (!size)
+        return std::nullopt;
+    result.size = *size;
+    return result;
+}
+
+/** Copies one file of the program folder; an archive under the lock the cards
+ *  take, so the copy never catches half a record. */
+bool backUpFile(const QString &source, const QString &target)
+{
+    std::optional<Copied> copied;
+    if (const RecordLayout *layout = archiveLayout(QFileInfo(source).fileName())) {
+        try {
+            RecordFile lock(source, *layout);
+            copied = copyFile(source, target);
+            lock.close();
+        } catch (const ArchiveError &) {
+            return false;
+        }
+    } else {
+        copied = copyFile(source, target);
+    }
+    if (!copied)
+        return false;
+    const std::optional<Copied> check = measure(target);
+    return check && check->size == copied->size && check->crc == copied->crc;
+}
+
+bool isOurs(const QDir &root, const QString &name)
+{
+    return folderPattern().match(name).hasMatch() && QFileInfo::exists(root.filePath(name + '/' + Backup::markName()));
+}
+
+} // namespace
+
+QStringList Backup::fileNames()
+{
+    return {RecordLayout::clients().archiveFileName(), RecordLayout::glasses().archiveFileName(),
+            RecordLayout::lenses().archiveFileName(), RecordLayout::appointments().archiveFileName(),
+            QStringLiteral("Lumivista.ini"), QStringLiteral("unins000.dll")};
+}
+
+QString Backup::folderName(const QDateTime &moment)
+{
+    return moment.toString(kFormat);
+}
+
+QStringList Backup::expired(const QStringList &folders, const QDate &today)
+{
+    QStringList newest = folders;
+    std::sort(newest.begin(), newest.end(), std::greater<>());
+    std::set<QString> kept;
+    for (int i = 0; i < newest.size() && i < kDailyKept; ++i)
+        kept.insert(newest.at(i));
+    // The newest backup of each of the last twelve months, this one included.
+    for (int m = 0; m < kMonthsKept; ++m) {
+        const QString month = today.addMonths(-m).toString(QStringLiteral("yyyy-MM"));
+        const auto it = std::find_if(newest.cbegin(), newest.cend(),
+                                     [&month](const QString &name) { return name.startsWith(month); });
+        if (it != newest.cend())
+            kept.insert(*it);
+    }
+    QStringList gone;
+    for (const QString &name : folders) {
+        if (!kept.count(name))
+            gone << name;
+    }
+    return gone;
+}
+
+Backup::Outcome Backup::run(const QString &programFolder, const QString &root, const QDateTime &now)
+{
+    Outcome outcome;
+    const QDir program(programFolder);
+    QStringList present;
+    for (const QString &name : fileNames()) {
+        if (QFileInfo(program.filePath(name)).isFile())
+            present << name;
+    }
+    if (present.isEmpty())
+        return outcome;
+    if (!QDir().mkpath(root)) {
+        outcome.problems << QStringLiteral("la cartella %1 non si può creare").arg(QDir::toNativeSeparators(root));
+        return outcome;
+    }
+    const QDir backups(root);
+    QStringList ours;
+    for (const QString &name : backups.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (isOurs(backups, name))
+            ours << name;
+    }
+    const QString day = now.date().toString(QStringLiteral("yyyy-MM-dd"));
+    const bool madeToday = std::any_of(ours.cbegin(), ours.cend(), [&day](const QString &n) { return n.startsWith(day); });
+    if (!madeToday) {
+        const QString name = folderName(now);
+        const QString partial = backups.filePath(QLatin1Char('.') + name + QStringLiteral(".partial"));
+        QDir(partial).removeRecursively(); // left by a run that was cut short
+        bool ok = QDir().mkpath(partial);
+        QStringList failed;
+        for (const QString &file : std::as_const(present)) {
+            if (ok && !backUpFile(program.filePath(file), QDir(partial).filePath(file)))
+                failed << file;
+        }
+        ok = ok && failed.isEmpty()
+            && WholeFile::write(QDir(partial).filePath(markName()),
+                                "Copia di sicurezza di Lumivista del " + now.toString(Qt::ISODate).toUtf8() + "\n")
+                   .ok()
+            && QDir().rename(partial, backups.filePath(name));
+        if (ok) {
+            outcome.made << backups.filePath(name);
+            ours << name;
+        } else {
+            QDir(partial).removeRecursively();
+            outcome.problems << (failed.isEmpty()
+                                     ? QStringLiteral("la copia in %1 non è stata completata")
+                                           .arg(QDir::toNativeSeparators(root))
+                                     : QStringLiteral("in %1 non si sono potuti copiare: %2")
+                                           .arg(QDir::toNativeSeparators(root), failed.join(QStringLiteral(", "))));
+        }
+    }
+    for (const QString &name : expired(ours, now.date()))
+        QDir(backups.filePath(name)).removeRecursively();
+    return outcome;
+}
+
+Backup::Outcome Backup::daily(const QString &programFolder, const QDateTime &now)
+{
+    Outcome outcome = run(programFolder, QDir(programFolder).filePath(QStringLiteral("Backup")), now);
+    const QString second = IniFile::read(QDir(programFolder).filePath(QStringLiteral("Lumivista.ini")),
+                                         QStringLiteral("Backup"), QStringLiteral("Cartella"));
+    if (second.isEmpty())
+        return outcome;
+    if (!QFileInfo(second).isDir()) {
+        outcome.problems << QStringLiteral("la seconda cartella %1 non è raggiungibile")
+                                .arg(QDir::toNativeSeparators(second));
+        return outcome;
+    }
+    const Outcome copy = run(programFolder, second, now);
+    outcome.made << copy.made;
+    outcome.problems << copy.problems;
+    return outcome;
+}
+
+} // namespace lumivista

@@ -1,0 +1,194 @@
+#include "core/Backup.h"
+#include "Unprivileged.h"
+
+#include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace lumivista;
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QDateTime at(int year, int month, int day, int hour = 9)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, 0));
+}
+
+} // namespace
+
+class TstBackup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_program = m_dir->filePath(QStringLiteral("Lumivista"));
+        QVERIFY(QDir().mkpath(m_program));
+    }
+    void cleanup() { m_dir.reset(); }
+
+    void copiesEqualTheirSources()
+    {
+        fill();
+        const Backup::Outcome outcome = Backup::daily(m_program, at(2026, 12, 10));
+        QCOMPARE(outcome.problems, QStringList());
+        const QString folder = backupRoot() + QStringLiteral("/2026-12-10_090000");
+        QCOMPARE(outcome.made, QStringList{folder});
+        for (const QString &name : Backup::fileNames())
+            QCOMPARE(fileBytes(folder + '/' + name), fileBytes(m_program + '/' + name));
+        QVERIFY(QFileInfo::exists(folder + '/' + Backup::markName()));
+        // Nothing half made is left beside it.
+        QCOMPARE(QDir(backupRoot()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("2026-12-10_090000")});
+    }
+
+    void oneBackupADay()
+    {
+        fill();
+        QCOMPARE(Backup::daily(m_program, at(2026, 12, 10, 8)).made.size(), 1);
+        QCOMPARE(Backup::daily(m_program, at(2026, 12, 10, 18)).made.size(), 0);
+        QCOMPARE(Backup::daily(m_program, at(2026, 12, 11, 8)).made.size(), 1);
+        QCOMPARE(QDir(backupRoot()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 (QStringList{"2026-12-10_080000", "2026-12-11_080000"}));
+    }
+
+    void missingFilesAreSkippedAndNothingMeansNoBackup()
+    {
+        Backup::Outcome outcome = Backup::daily(m_program, at(2026, 12, 10));
+        QVERIFY(outcome.made.isEmpty());
+        QVERIFY(outcome.problems.isEmpty());
+        QVERIFY(!QFileInfo::exists(backupRoot()));
+        writeBytes(m_program + QStringLiteral("/Archivio_Clienti.pro"), QByteArray(6065, 'c'));
+        outcome = Backup::daily(m_program, at(2026, 12, 10));
+        QCOMPARE(outcome.made.size(), 1);
+        QCOMPARE(QDir(outcome.made.first()).entryList(QDir::Files),
+                 (QStringList{"Archivio_Clienti.pro", Backup::markName()}));
+    }
+
+    void retention_data()
+    {
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QStringList>("gone");
+        QStringList december;
+        for (int d = 1; d <= 20; ++d)
+            december << QStringLiteral("2026-12-%1_090000").arg(d, 2, 10, QLatin1Char('0'));
+        // The 14 newest stay; of the six before them only the month's newest would, and that is among the 14.
+        QTest::newRow("twenty days of one month") << december << QDate(2026, 12, 20) << december.mid(0, 6);
+        QStringList months = {"2025-11-30_090000", "2025-12-31_090000", "2026-01-15_090000", "2026-01-31_090000",
+                              "2026-11-30_090000"};
+        // Twelve months back from December 2026 reach January 2026: November 2025 and December 2025 go,
+        // and of January only the newest stays.
+        QTest::newRow("one a month")
+            << (months + december.mid(0, 14)) << QDate(2026, 12, 20)
+            << QStringList{"2025-11-30_090000", "2025-12-31_090000", "2026-01-15_090000"};
+        QTest::newRow("few backups all stay") << QStringList{"2026-12-01_090000", "2026-12-02_090000"}
+                                              << QDate(2026, 12, 2) << QStringList{};
+    }
+    void retention()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(QDate, today);
+        QFETCH(QStringList, gone);
+        QStringList expired = Backup::expired(folders, today);
+        expired.sort();
+        gone.sort();
+        QCOMPARE(expired, gone);
+    }
+
+    void onlyOurFoldersAreEverDeleted()
+    {
+        fill();
+        // Old folders: one of ours, one that only looks like ours, and one of the shop's own.
+        for (const char *name : {"2020-01-01_090000", "2020-01-02_090000", "Foto vetrina"})
+            QVERIFY(QDir().mkpath(backupRoot() + '/' + QLatin1String(name)));
+        writeBytes(backupRoot() + QStringLiteral("/2020-01-01_090000/") + Backup::markName(), "x");
+        for (int d = 1; d <= 15; ++d)
+            QCOMPARE(Backup::daily(m_program, at(2026, 12, d)).made.size(), 1);
+        const QStringList left = QDir(backupRoot()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QVERIFY(!left.contains("2020-01-01_090000"));
+        QVERIFY(left.contains("2020-01-02_090000"));
+        QVERIFY(left.contains("Foto vetrina"));
+        QCOMPARE(left.size(), 14 + 2);
+    }
+
+    void secondFolder_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("reachable") << "ok";
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("read-only") << "readonly";
+    }
+    void secondFolder()
+    {
+        QFETCH(QString, kind);
+        fill();
+        const QString second = m_dir->filePath(QStringLiteral("chiavetta"));
+        if (kind != QLatin1String("missing"))
+            QVERIFY(QDir().mkpath(second));
+        writeBytes(m_program + QStringLiteral("/Lumivista.ini"), "[Backup]\r\nCartella=" + second.toUtf8() + "\r\n");
+        Backup::Outcome outcome;
+        if (kind == QLatin1String("readonly")) {
+            if (!Unprivileged().ok())
+                QSKIP("Running as root without the right to switch user: permissions cannot bind here");
+            for (const QString &path : {m_dir->path(), m_program})
+                QVERIFY(::chmod(QFile::encodeName(path).constData(), 0777) == 0);
+            for (const QString &name : Backup::fileNames())
+                QVERIFY(::chmod(QFile::encodeName(m_program + '/' + name).constData(), 0666) == 0);
+            QVERIFY(::chmod(QFile::encodeName(second).constData(), 0555) == 0);
+            Unprivileged guard;
+            outcome = Backup::daily(m_program, at(2026, 12, 10));
+        } else {
+            outcome = Backup::daily(m_program, at(2026, 12, 10));
+        }
+        // The program folder's own backup is made whatever happens to the second one.
+        QVERIFY(QFileInfo::exists(backupRoot() + QStringLiteral("/2026-12-10_090000/Archivio_Clienti.pro")));
+        if (kind == QLatin1String("ok")) {
+            QCOMPARE(outcome.problems, QStringList());
+            QCOMPARE(outcome.made.size(), 2);
+            QCOMPARE(fileBytes(second + QStringLiteral("/2026-12-10_090000/Lumivista.ini")),
+                     fileBytes(m_program + QStringLiteral("/Lumivista.ini")));
+        } else {
+            QCOMPARE(outcome.made.size(), 1);
+            QCOMPARE(outcome.problems.size(), 1);
+            QVERIFY(outcome.problems.first().contains(second));
+        }
+    }
+
+private:
+    QString backupRoot() const { return m_program + QStringLiteral("/Backup"); }
+    void fill()
+    {
+        const QList<std::pair<QString, QByteArray>> files = {
+            {"Archivio_Clienti.pro", QByteArray(2 * 6065, 'c')},
+            {"Prescrizioni_Occhiali.pro", QByteArray(5436, 'o')},
+            {"Prescrizioni_Lenti.pro", QByteArray()},
+            {"Archivio_Appuntamenti.pro", QByteArray(3 * 1265, 'a')},
+            {"Lumivista.ini", "[Centro Ottico]\r\nRigo 1=Ottica Centrale\r\n"},
+            {"unins000.dll", "[Accesso]\r\nValore=3431A64DF76D4E3540\r\n"},
+        };
+        for (const auto &[name, bytes] : files)
+            writeBytes(m_program + '/' + name, bytes);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_program;
+};
+
+QTEST_GUILESS_MAIN(TstBackup)
+#include "tst_backup.moc"
