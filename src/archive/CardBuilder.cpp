@@ -4,7 +4,6 @@
 #include "widgets/PictureButton.h"
 #include "widgets/ValueLabel.h"
 #include <QCheckBox>
-#include <algorithm>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -13,6 +12,7 @@
 #include <QLineEdit>
 #include <QSvgWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace lumivista {
 
