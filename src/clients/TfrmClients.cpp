@@ -1,5 +1,9 @@
 #include "TfrmClients.h"
 #include "ClientHelp.h"
+#include "TfrmCodFisc.h"
+#include "TfrmPartitaIva.h"
+#include "widgets/Modal.h"
+#include <algorithm>
 #include "archive/ExportHelp.h"
 #include "core/ExportColumns.h"
 #include "core/Text.h"
@@ -114,8 +118,8 @@ CardLayout screenOf(const CardCommands &names)
         {s("btnFolder"), s("Cartella"), s("folder"), s("Apri la cartella associata al cliente."), false},
     };
     l.fieldCommands = {
-        {s("btnCodFisc"), s("Codice fiscale"), s("taxcode"), s("Controlla il codice fiscale."), false},
-        {s("btnPartitaIva"), s("Partita IVA"), s("vat"), s("Controlla il numero di partita IVA."), false},
+        {s("btnCodFisc"), s("Codice fiscale"), s("taxcode"), s("Controlla il codice fiscale.")},
+        {s("btnPartitaIva"), s("Partita IVA"), s("vat"), s("Controlla il numero di partita IVA.")},
         {s("btnEmail"), s("E-mail"), s("mail"), s("Invia e-mail al cliente.")},
         {s("icoIssues"), s("Questioni in sospeso"), s("info"), s("Informazioni sulle questioni in sospeso con il cliente.")},
     };
@@ -200,7 +204,27 @@ TfrmClients::TfrmClients(WindowRegistry &registry, QWidget *parent)
         TypingRules::keepUpperCase(control<QLineEdit>(s(name)));
     TypingRules::keepTrimmed(control<QLineEdit>(s("txtEmail")));
     onClick(s("btnEmail"), &TfrmClients::btnEmailClick);
+    onClick(s("btnCodFisc"), &TfrmClients::btnCodFiscClick);
+    onClick(s("btnPartitaIva"), &TfrmClients::btnPartitaIvaClick);
     onClick(s("icoIssues"), &TfrmClients::icoIssuesClick);
+}
+
+void TfrmClients::btnCodFiscClick()
+{
+    // A code of digits only is a VAT number typed in the tax code's place.
+    const QString code = Text::trim(FieldBinder::text(field(s("txtTaxNumber"))));
+    const bool digits = !code.isEmpty() && std::all_of(code.begin(), code.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    if (digits)
+        Modal::run(new TfrmPartitaIva(services(), code, this));
+    else
+        Modal::run(new TfrmCodFisc(services(), code, this));
+}
+
+void TfrmClients::btnPartitaIvaClick()
+{
+    Modal::run(new TfrmPartitaIva(services(), Text::trim(FieldBinder::text(field(s("txtSSN")))), this));
 }
 
 void TfrmClients::btnEmailClick()

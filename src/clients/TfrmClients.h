@@ -14,6 +14,8 @@ public:
     static CardDefinition cardDefinition();
 
     void btnEmailClick();
+    void btnCodFiscClick();
+    void btnPartitaIvaClick();
     void icoIssuesClick();
 };
 
