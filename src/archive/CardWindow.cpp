@@ -39,6 +39,7 @@ Services &CardWindow::services() const
 void CardWindow::buildScreen()
 {
     m_panel = CentredPanel::install(this, QStringLiteral("cardPanel"));
+    panInfo = new HintStrip(m_def.initialHint, m_panel);
     addBackground(this);
     addBackground(m_panel);
 
@@ -61,10 +62,6 @@ void CardWindow::buildScreen()
     column->addWidget(fieldsArea, 1);
     builder.hidden();
 
-    panInfo = new QLabel(m_def.initialHint, m_panel);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setAccessibleName(QStringLiteral("Suggerimento"));
-    panInfo->setFixedHeight(28);
     column->addWidget(panInfo);
 }
 
@@ -115,25 +112,6 @@ PictureButton *CardWindow::button(const QString &name) const
 QWidget *CardWindow::field(const QString &controlName) const
 {
     return findChild<QWidget *>(controlName);
-}
-
-void CardWindow::setHint(QWidget *widget, const QString &hint)
-{
-    widget->setToolTip(hint);
-    if (widget->accessibleDescription().isEmpty())
-        widget->setAccessibleDescription(hint);
-    m_hints.insert(widget, hint);
-    // Moves over the control must not reach the background behind it, or the
-    // hint would vanish as soon as the mouse stirs.
-    widget->setAttribute(Qt::WA_NoMousePropagation);
-    widget->installEventFilter(this);
-}
-
-void CardWindow::addBackground(QWidget *widget)
-{
-    widget->setMouseTracking(true);
-    m_background.insert(widget);
-    widget->installEventFilter(this);
 }
 
 QString CardWindow::position() const
@@ -333,16 +311,6 @@ void CardWindow::commandHelp()
 bool CardWindow::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::Enter:
-        if (auto it = m_hints.constFind(watched); it != m_hints.constEnd()) {
-            panInfo->setText(*it);
-            return false;
-        }
-        break;
-    case QEvent::MouseMove:
-        if (m_background.contains(watched))
-            panInfo->clear();
-        break;
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
         auto *w = qobject_cast<QWidget *>(watched);
@@ -371,7 +339,7 @@ void CardWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!event->spontaneous()) {
         // A hint left from the last time the card was open would describe nothing.
-        panInfo->setText(m_def.initialHint);
+        panInfo->reset();
         prepareShow();
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "archive/CardDefinition.h"
 #include "archive/FieldBinder.h"
+#include "widgets/HintStrip.h"
 #include "widgets/PictureButton.h"
 #include "widgets/ValueLabel.h"
 #include <QHash>
@@ -39,7 +40,7 @@ public:
     QString position() const;
 
     ValueLabel *lblPosizione = nullptr;
-    QLabel *panInfo = nullptr;
+    HintStrip *panInfo = nullptr;
 
     /** A picture button of the card by objectName, toolbar or field area. */
     PictureButton *button(const QString &name) const;
@@ -64,9 +65,9 @@ protected:
     const FieldBinder &binder() const { return *m_binder; }
 
     /** Writes the hint into panInfo on mouse-over; also the tooltip. */
-    void setHint(QWidget *widget, const QString &hint);
+    void setHint(QWidget *widget, const QString &hint) { panInfo->setHint(widget, hint); }
     /** Mouse over these empties panInfo (background and decorative boxes). */
-    void addBackground(QWidget *widget);
+    void addBackground(QWidget *widget) { panInfo->addBackground(widget); }
     /** Connects a picture button of the layout to a handler of the card. */
     template<class Card> void onClick(const QString &name, void (Card::*handler)())
     {
@@ -119,8 +120,6 @@ private:
     std::unique_ptr<FieldBinder> m_binder;
     QWidget *m_panel = nullptr;
     QHash<QString, PictureButton *> m_buttons;
-    QHash<QObject *, QString> m_hints;
-    QSet<QObject *> m_background;
     QList<QWidget *> m_cycle;
 };
 

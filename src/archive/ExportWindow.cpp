@@ -4,6 +4,7 @@
 #include "platform/MessageService.h"
 #include "platform/Services.h"
 #include "platform/ShellService.h"
+#include "widgets/HintStrip.h"
 #include "widgets/Modal.h"
 #include "widgets/PictureButton.h"
 #include "widgets/TfrmGuida.h"
@@ -48,22 +49,20 @@ ExportWindow::~ExportWindow() = default;
 void ExportWindow::build()
 {
     setProperty("exportWindow", true);
-    setMouseTracking(true);
-    installEventFilter(this);
+    panInfo = new HintStrip(m_member.initialHint, this);
+    panInfo->addBackground(this);
 
     auto *banner = new QLabel(this);
     banner->setObjectName(QStringLiteral("imgBanner"));
     banner->setProperty("exportBanner", true);
     banner->setText(m_member.caption.trimmed());
-    banner->setMouseTracking(true);
-    banner->installEventFilter(this);
+    panInfo->addBackground(banner);
 
     const auto command = [this](const char *name, const char *caption, const char *icon, const char *hint) {
         auto *b = new PictureButton(QLatin1String(name), QString::fromUtf8(caption), QLatin1String(icon),
                                     QString::fromUtf8(hint), this);
         b->setMinimumWidth(64);
-        b->installEventFilter(this);
-        m_hints.insert(b, b->hint());
+        panInfo->setHint(b, b->hint());
         return b;
     };
     cmdEsporta = command("cmdEsporta", "Esporta", "export", "Esporta l'archivio in formato Microsoft Excel.");
@@ -96,11 +95,6 @@ void ExportWindow::build()
     barProgress->setObjectName(QStringLiteral("barProgress"));
     barProgress->setAccessibleName(QStringLiteral("Avanzamento"));
     barProgress->hide();
-
-    panInfo = new QLabel(m_member.initialHint, this);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setAccessibleName(QStringLiteral("Suggerimento"));
-    panInfo->setFixedHeight(28);
 
     auto *column = new QVBoxLayout(this);
     column->addLayout(top);
@@ -178,17 +172,6 @@ void ExportWindow::cmdEsportaClick()
 void ExportWindow::cmdGuidaClick()
 {
     TfrmGuida::showHelp(this, m_services, m_member.helpTitle, m_member.helpText);
-}
-
-bool ExportWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Enter) {
-        if (auto it = m_hints.constFind(watched); it != m_hints.constEnd())
-            panInfo->setText(*it);
-    } else if (event->type() == QEvent::MouseMove && !m_hints.contains(watched)) {
-        panInfo->clear();
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace lumivista

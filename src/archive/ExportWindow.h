@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QHash>
 
 class QLabel;
 class QProgressBar;
@@ -12,6 +11,7 @@ class QTableView;
 namespace lumivista {
 
 class ExportModel;
+class HintStrip;
 class PictureButton;
 struct Services;
 
@@ -37,7 +37,7 @@ public:
     PictureButton *cmdEsporta = nullptr;
     PictureButton *cmdGuida = nullptr;
     PictureButton *cmdEsci = nullptr;
-    QLabel *panInfo = nullptr;
+    HintStrip *panInfo = nullptr;
     QProgressBar *barProgress = nullptr;
 
     void FormShow();
@@ -46,7 +46,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void build();
@@ -60,7 +59,6 @@ private:
     QDate m_day;
     ExportSnapshot m_snapshot;
     ExportModel *m_model = nullptr;
-    QHash<QObject *, QString> m_hints;
     QElapsedTimer m_busy;
 };
 
