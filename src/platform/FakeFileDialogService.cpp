@@ -4,7 +4,14 @@ namespace lumivista {
 
 QString FakeFileDialogService::openFile(QWidget *parent, const QString &title, const QString &filter)
 {
-    m_requests.append({parent, title, filter});
+    m_requests.append({parent, title, filter, QString()});
+    return m_queue.isEmpty() ? m_path : m_queue.dequeue();
+}
+
+QString FakeFileDialogService::saveFile(QWidget *parent, const QString &title, const QString &suggested,
+                                        const QString &filter)
+{
+    m_requests.append({parent, title, filter, suggested});
     return m_queue.isEmpty() ? m_path : m_queue.dequeue();
 }
 

@@ -7,7 +7,7 @@
 
 namespace lumivista {
 
-/** Answers openFile() with scripted paths: first the queued ones in order, then
+/** Answers openFile() and saveFile() with scripted paths: first the queued ones in order, then
  *  the fixed path (empty by default, i.e. "cancelled"). Records each request. */
 class FakeFileDialogService : public FileDialogService
 {
@@ -17,9 +17,11 @@ public:
         QPointer<QWidget> parent;
         QString title;
         QString filter;
+        QString suggested; // saveFile() only
     };
 
     QString openFile(QWidget *parent, const QString &title, const QString &filter) override;
+    QString saveFile(QWidget *parent, const QString &title, const QString &suggested, const QString &filter) override;
 
     void queuePath(const QString &path) { m_queue.enqueue(path); }
     void setPath(const QString &path) { m_path = path; }

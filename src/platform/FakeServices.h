@@ -2,13 +2,14 @@
 #include "FakeClockService.h"
 #include "FakeFileDialogService.h"
 #include "FakeMessageService.h"
+#include "FakePrintService.h"
 #include "FakeShellService.h"
 #include "FakeSoundService.h"
 #include "Services.h"
 
 namespace lumivista {
 
-/** The five fakes in one place, for tests and for trying windows without a desktop.
+/** The six fakes in one place, for tests and for trying windows without a desktop.
  *  The fakes are public so a test can script answers and read what was recorded. */
 class FakeServices
 {
@@ -24,9 +25,10 @@ public:
     FakeFileDialogService fileDialog;
     FakeClockService clock;
     FakeSoundService sound;
+    FakePrintService printer;
 
 private:
-    Services m_services{messages, shell, fileDialog, clock, sound};
+    Services m_services{messages, shell, fileDialog, clock, sound, printer};
 };
 
 } // namespace lumivista

@@ -5,12 +5,15 @@ class QWidget;
 
 namespace lumivista {
 
-/** The file-open dialog; an empty result means the user cancelled. */
+/** The file dialogs; an empty result means the user cancelled. */
 class FileDialogService
 {
 public:
     virtual ~FileDialogService() = default;
     virtual QString openFile(QWidget *parent, const QString &title, const QString &filter) = 0;
+    /** The save-as dialog, opened on a suggested path; asks before replacing a file. */
+    virtual QString saveFile(QWidget *parent, const QString &title, const QString &suggested,
+                             const QString &filter) = 0;
 };
 
 } // namespace lumivista

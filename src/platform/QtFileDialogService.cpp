@@ -8,4 +8,10 @@ QString QtFileDialogService::openFile(QWidget *parent, const QString &title, con
     return QFileDialog::getOpenFileName(parent, title, QString(), filter);
 }
 
+QString QtFileDialogService::saveFile(QWidget *parent, const QString &title, const QString &suggested,
+                                     const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+}
+
 } // namespace lumivista

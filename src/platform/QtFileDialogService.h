@@ -3,11 +3,12 @@
 
 namespace lumivista {
 
-/** Qt's file-open dialog. */
+/** Qt's file dialogs. */
 class QtFileDialogService : public FileDialogService
 {
 public:
     QString openFile(QWidget *parent, const QString &title, const QString &filter) override;
+    QString saveFile(QWidget *parent, const QString &title, const QString &suggested, const QString &filter) override;
 };
 
 } // namespace lumivista

@@ -2,6 +2,7 @@
 #include "QtClockService.h"
 #include "QtFileDialogService.h"
 #include "QtMessageService.h"
+#include "QtPrintService.h"
 #include "QtShellService.h"
 #include "QtSoundService.h"
 #include "Services.h"
@@ -25,7 +26,8 @@ private:
     QtFileDialogService m_fileDialog;
     QtClockService m_clock;
     QtSoundService m_sound;
-    Services m_services{m_messages, m_shell, m_fileDialog, m_clock, m_sound};
+    QtPrintService m_printer{m_messages, m_fileDialog};
+    Services m_services{m_messages, m_shell, m_fileDialog, m_clock, m_sound, m_printer};
 };
 
 } // namespace lumivista

@@ -7,6 +7,7 @@ class ShellService;
 class FileDialogService;
 class ClockService;
 class SoundService;
+class PrintService;
 
 /** The desktop services a window may use, injected at construction. Windows never
  *  call QMessageBox or QDesktopServices themselves, so tests never block. */
@@ -17,6 +18,7 @@ struct Services
     FileDialogService &fileDialog;
     ClockService &clock;
     SoundService &sound;
+    PrintService &printer;
 };
 
 } // namespace lumivista

@@ -7,6 +7,8 @@ namespace lumivista {
 TestFolder::TestFolder()
 {
     ProgramFolder::setOverride(m_dir.path());
+    // The report templates, as the installed program folder holds them.
+    QFile::link(QStringLiteral(LUMIVISTA_TEMPLATES), m_dir.filePath(QStringLiteral("templates")));
 }
 
 TestFolder::~TestFolder()

@@ -1,0 +1,34 @@
+#include "QtPrintService.h"
+#include "PagedOutput.h"
+#include "PrintJob.h"
+#include "ReportPreview.h"
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace lumivista {
+
+bool QtPrintService::print(QWidget *parent, const PrintJob &job)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(job.title());
+    printer.setPageLayout(job.pageLayout());
+    printer.setFromTo(1, job.pageCount());
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Stampa - ") + job.title());
+    dialog.setMinMax(1, job.pageCount());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    PagedOutput::paint(printer, job);
+    return true;
+}
+
+void QtPrintService::preview(QWidget *parent, const PrintJob &job)
+{
+    ReportPreview window(job, m_messages, m_files,
+                         [this](QWidget *owner, const PrintJob &pages) { print(owner, pages); }, parent);
+    window.exec();
+    if (window.failure())
+        std::rethrow_exception(window.failure());
+}
+
+} // namespace lumivista
