@@ -215,7 +215,7 @@ def declaration():
 def instructions():
     return document("Istruzioni Uso Occhiali",
                     [{"type": "document", "name": "picIstruzioni", "x": 0, "y": 0, "w": 197, "h": 281,
-                      "source": "pictures/istruzioni_uso.html", "size": 9, "bold": False}], margins=5)
+                      "source": "pictures/istruzioni_uso.html", "size": 10.5, "bold": False}], margins=5)
 
 
 def row_sheet(report, title, rows, footer_name, footer_sample, footer_top):

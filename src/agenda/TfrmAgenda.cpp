@@ -1,4 +1,5 @@
 #include "TfrmAgenda.h"
+#include "archive/ListPrinter.h"
 #include "AgendaExports.h"
 #include "AgendaHelp.h"
 #include "archive/ExportWindow.h"
@@ -189,7 +190,6 @@ void TfrmAgenda::buildScreen()
     imgGuida = new PictureButton(s("imgGuida"), s("Guida"), s("help"), s("Visualizza la guida in linea."), panel);
     btnStampa = new PictureButton(s("btnStampa"), s("Stampa riepilogo"), s("print"),
                                   s("Stampa l'elenco degli appuntamenti imminenti."), panel);
-    btnStampa->setEnabled(false);
     btnExcel = new PictureButton(s("btnExcel"), s("Esporta in Excel"), s("export"),
                                  s("Esporta in Excel gli appuntamenti imminenti."), panel);
     imgEsci = new PictureButton(s("imgEsci"), s("Esci"), s("exit"), s("Esci da questa schermata di lavoro."), panel);
@@ -211,6 +211,7 @@ void TfrmAgenda::buildScreen()
     connect(imgGuida, &QToolButton::clicked, this, &TfrmAgenda::imgGuidaClick);
     connect(btnGiorno, &QPushButton::clicked, this, &TfrmAgenda::btnGiornoClick);
     connect(btnMese, &QPushButton::clicked, this, &TfrmAgenda::btnMeseClick);
+    connect(btnStampa, &QToolButton::clicked, this, &TfrmAgenda::btnStampaClick);
     connect(btnExcel, &QToolButton::clicked, this, &TfrmAgenda::btnExcelClick);
     connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
 
@@ -301,6 +302,15 @@ void TfrmAgenda::btnGiornoClick()
 void TfrmAgenda::btnMeseClick()
 {
     ExportWindow::open(this, services(), AgendaExports::month(), calAppuntamenti->selectedDate());
+}
+
+void TfrmAgenda::btnStampaClick()
+{
+    QStringList lines;
+    lines.reserve(lstRecords->count());
+    for (int i = 0; i < lstRecords->count(); ++i)
+        lines << lstRecords->item(i)->text();
+    ListPrinter::print(services(), this, s("Riepilogo appuntamenti imminenti"), lines);
 }
 
 void TfrmAgenda::btnExcelClick()

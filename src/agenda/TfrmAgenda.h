@@ -51,6 +51,8 @@ public:
     void btnWhatsAppClick();
     void btnGiornoClick();
     void btnMeseClick();
+    /** Prints the list as shown; a failure goes to the general error handling. */
+    void btnStampaClick();
     void btnExcelClick();
     void imgGuidaClick();
 

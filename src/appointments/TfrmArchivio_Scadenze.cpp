@@ -1,4 +1,7 @@
 #include "TfrmArchivio_Scadenze.h"
+#include "archive/PrintConfirmation.h"
+#include "platform/ClockService.h"
+#include "report/ReportTemplate.h"
 #include "AppointmentHelp.h"
 #include "archive/ExportHelp.h"
 #include "archive/HandOver.h"
@@ -12,6 +15,7 @@
 #include "platform/Services.h"
 #include "platform/ShellService.h"
 #include "widgets/TfrmCalendario.h"
+#include "widgets/Modal.h"
 #include "widgets/TypingRules.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -70,9 +74,8 @@ CardLayout screenOf(const CardCommands &names)
     // The commands stand in a column beside the fields, not in a top bar.
     QList<CommandBox> column = {
         {{standard.newRecord(), standard.duplicate(), standard.save(), standard.find()}},
-        {{{s("cmdAnteprima"), s("Anteprima"), s("preview"), s("Visualizza l'anteprima di stampa della scheda corrente."),
-           false},
-          {s("cmdStampa"), s("Stampa"), s("print"), s("Stampa la scheda corrente."), false}}},
+        {{{s("cmdAnteprima"), s("Anteprima"), s("preview"), s("Visualizza l'anteprima di stampa della scheda corrente.")},
+          {s("cmdStampa"), s("Stampa"), s("print"), s("Stampa la scheda corrente.")}}},
         {{{s("cmdAssolti"), s("Assolti"), s("list"), s("Visualizza il riepilogo degli impegni assolti."), false},
           {s("cmdDaAssolvere"), s("Da assolvere"), s("list"),
            s("Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non."), false},
@@ -211,6 +214,8 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(WindowRegistry &registry, QWidget *
 
 void TfrmArchivio_Scadenze::wireCommands()
 {
+    onClick(s("cmdAnteprima"), &TfrmArchivio_Scadenze::cmdAnteprimaClick);
+    onClick(s("cmdStampa"), &TfrmArchivio_Scadenze::cmdStampaClick);
     onClick(s("impData"), &TfrmArchivio_Scadenze::impDataClick);
     onClick(s("btnEmail"), &TfrmArchivio_Scadenze::btnEmailClick);
     onClick(s("btnWhatsApp"), &TfrmArchivio_Scadenze::btnWhatsAppClick);
@@ -397,6 +402,37 @@ bool TfrmArchivio_Scadenze::eventFilter(QObject *watched, QEvent *event)
             leaveField(qobject_cast<QWidget *>(watched));
     }
     return CardWindow::eventFilter(watched, event);
+}
+
+DocumentPrint TfrmArchivio_Scadenze::printout() const
+{
+    DocumentPrint document;
+    document.templateFile = s("SchedaAppuntamento.json");
+    document.fileStem = Text::trim(s("Scheda Appuntamento ") + DocumentPrint::shown(this, s("txtData")).replace(QLatin1Char('/'), QLatin1Char('-')));
+    document.fill = [this](ReportTemplate &report) {
+        report.setText(s("txtOttemperata"), chkOttemperata->isChecked() ? s("Sì") : s("No"));
+        report.setText(s("txtData"), DocumentPrint::shown(this, s("txtData")));
+        report.setText(s("txtOra"), DocumentPrint::shown(this, s("txtOreApp")) + QLatin1Char(':')
+                                        + DocumentPrint::shown(this, s("txtMinutiApp")));
+        DocumentPrint::fillSameNames(report, this,
+                                     {s("txtTipologia"), s("txtCausale"), s("txtDettagli"), s("txtContatto"), s("txtTel"),
+                                      s("txtCel"), s("txtEmail"), s("txtLuogo"), s("txtImporto"), s("txtNote")});
+        const QDateTime now = services().clock.now();
+        report.setText(s("txtCalce"), s("Stampa eseguita in data ") + now.toString(s("dd/MM/yyyy")) + s(" alle ore ")
+                                          + now.toString(s("hh:mm:ss")));
+    };
+    return document;
+}
+
+void TfrmArchivio_Scadenze::cmdAnteprimaClick()
+{
+    Modal::run(new PrintConfirmation(services(), s("TfrmStartup"), DocumentPrinter::Mode::Preview, printout(), this));
+}
+
+void TfrmArchivio_Scadenze::cmdStampaClick()
+{
+    Modal::run(
+        new PrintConfirmation(services(), s("TfrmStampaScadenza"), DocumentPrinter::Mode::Print, printout(), this));
 }
 
 } // namespace lumivista

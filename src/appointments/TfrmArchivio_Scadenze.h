@@ -1,5 +1,6 @@
 #pragma once
 #include "archive/CardWindow.h"
+#include "archive/DocumentPrint.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,6 +28,10 @@ public:
     QLabel *lblOra = nullptr;
     QCheckBox *chkOttemperata = nullptr;
 
+    /** The appointment sheet, filled from the controls as shown; no guard of its own. */
+    DocumentPrint printout() const;
+    void cmdAnteprimaClick();
+    void cmdStampaClick();
     void impDataClick();
     void btnEmailClick();
     void btnWhatsAppClick();

@@ -2,6 +2,9 @@
 #include "archive/HandOver.h"
 #include "core/ExportColumns.h"
 #include "archive/PrescriptionHelp.h"
+#include "archive/PrintConfirmation.h"
+#include "report/ReportTemplate.h"
+#include "widgets/Modal.h"
 #include "archive/TfrmNumerazione.h"
 #include "core/Amount.h"
 #include "core/KeyRules.h"
@@ -60,8 +63,8 @@ CardLayout screenOf(const PrescriptionTraits &traits, const CardCommands &names)
         {{standard.newRecord(), standard.duplicate(), standard.save(), standard.find()}},
         {{{s("cmdAllega"), s("Allega"), s("attach"), s("Allega file alla prescrizione corrente."), false}}},
         {{{s("cmdAnteprima"), s("Anteprima"), s("preview"),
-           s("Visualizza l'anteprima di stampa della prescrizione corrente."), false},
-          {s("cmdStampa"), s("Stampa prescrizione"), s("print"), s("Stampa la prescrizione corrente."), false}}},
+           s("Visualizza l'anteprima di stampa della prescrizione corrente.")},
+          {s("cmdStampa"), s("Stampa prescrizione"), s("print"), s("Stampa la prescrizione corrente.")}}},
         {standard.navigation()},
         {{standard.exportArchive(),
           {s("cmdDaSaldare"), s("Da saldare"), s("list"), s("Visualizza il riepilogo delle prescrizioni non saldate."),
@@ -79,7 +82,7 @@ CardLayout screenOf(const PrescriptionTraits &traits, const CardCommands &names)
         {s("btnTotale"), s("SALDO"), s("paid"), totalsHint},
         {s("icoTotale"), s("TOTALE"), s("paid"), totalsHint},
         {s("btnDichiara"), s("Dichiarazione di Conformità"), s("print"),
-         s("Stampa la Dichiarazione di conformità per occhiale correttivo."), false},
+         s("Stampa la Dichiarazione di conformità per occhiale correttivo."), bool(traits.declaration)},
     };
 
     // Header: the shop's lines, the client's lines, then number, dates, type, use and payment.
@@ -263,6 +266,10 @@ PrescriptionCard::PrescriptionCard(WindowRegistry &registry, PrescriptionTraits 
     btnFocus->setFlat(true);
     btnFocus->setAccessibleName(s("Calcolo importi"));
 
+    onClick(s("cmdAnteprima"), &PrescriptionCard::cmdAnteprimaClick);
+    onClick(s("cmdStampa"), &PrescriptionCard::cmdStampaClick);
+    if (m_traits.declaration)
+        connect(button(s("btnDichiara")), &QToolButton::clicked, this, [this] { m_traits.declaration(*this); });
     onClick(s("impNumerazione"), &PrescriptionCard::impNumerazioneClick);
     onClick(s("impData"), &PrescriptionCard::impDataClick);
     onClick(s("impConsegna"), &PrescriptionCard::impConsegnaClick);
@@ -272,6 +279,52 @@ PrescriptionCard::PrescriptionCard(WindowRegistry &registry, PrescriptionTraits 
         if (Text::trim(text).isEmpty())
             txtDovuto->clear();
     });
+}
+
+QStringList PrescriptionCard::printedFields() const
+{
+    QStringList names;
+    for (int i = 1; i <= Settings::shopLineCount; ++i)
+        names << numbered("txtOtticoRigo", i);
+    names << s("txtNumPre") << s("txtData") << s("txtTipoOc") << s("txtUso");
+    for (int i = 1; i <= 4; ++i)
+        names << numbered("txtClienteRigo", i);
+    for (const char *side : {"txtLenteDX", "txtLenteSX"})
+        for (int i = 1; i <= m_traits.lensRows.size(); ++i)
+            names << numbered(side, i);
+    for (int i = 1; i <= m_traits.accessoryRows.size(); ++i)
+        names << numbered("txtMontatura", i);
+    names << s("txtConsegna") << s("txtModalita");
+    for (int i = 1; i <= m_traits.amountRows.size(); ++i)
+        names << numbered("txtImporto", i);
+    names << s("txtFinale") << s("txtTotale") << s("txtDovuto") << s("txtNote");
+    return names;
+}
+
+DocumentPrint PrescriptionCard::printout() const
+{
+    DocumentPrint document;
+    document.templateFile = m_traits.printTemplate;
+    document.guarded = true;
+    document.fileStem = Text::trim(m_traits.reportName + QLatin1Char(' ') + DocumentPrint::shown(this, s("txtNumPre")));
+    document.fill = [this](ReportTemplate &report) {
+        DocumentPrint::fillSameNames(report, this, printedFields());
+        // The prefix prints even without a number.
+        report.setText(s("txtClienteRigo05"), s("Cellulare:   ") + DocumentPrint::shown(this, s("txtClienteRigo05")));
+    };
+    return document;
+}
+
+void PrescriptionCard::cmdAnteprimaClick()
+{
+    Modal::run(new PrintConfirmation(services(), m_traits.previewWindow, DocumentPrinter::Mode::Preview, printout(),
+                                     this));
+}
+
+void PrescriptionCard::cmdStampaClick()
+{
+    Modal::run(
+        new PrintConfirmation(services(), m_traits.printWindow, DocumentPrinter::Mode::Print, printout(), this));
 }
 
 QLineEdit *PrescriptionCard::edit(const QString &name) const

@@ -1,13 +1,17 @@
 #pragma once
 #include "archive/CardWindow.h"
+#include "archive/DocumentPrint.h"
 #include "core/Settings.h"
 #include <QStringList>
+#include <functional>
 
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
 namespace lumivista {
+
+class PrescriptionCard;
 
 /** What tells the eyeglass card and the contact-lens card apart; everything
  *  else is the one PrescriptionCard design. */
@@ -28,6 +32,12 @@ struct PrescriptionTraits
     QStringList lensRows;
     QStringList amountRows;   // titles of txtImporto01 ... txtImporto06
     ExportMember exportMember; // columns, layout and help come from the kind
+    QString printTemplate;    // the sheet, under templates/
+    QString reportName;       // its report name, the start of a saved PDF's name
+    QString previewWindow;    // the two confirmation windows
+    QString printWindow;
+    /** The eyeglass card's declaration of conformity; none on the lens card. */
+    std::function<void(PrescriptionCard &)> declaration;
     /** Lens card: the notes are the last row of the accessories and follow
      *  them in the Enter order; there is no declaration of conformity. */
     bool notesWithAccessories = false;
@@ -60,6 +70,13 @@ public:
     QLabel *lblInizio = nullptr;
     QPushButton *btnFocus = nullptr;
 
+    /** The sheet, filled from the controls as they are on screen. */
+    DocumentPrint printout() const;
+    /** Every control that goes onto the sheet under its own name. */
+    QStringList printedFields() const;
+
+    void cmdAnteprimaClick();
+    void cmdStampaClick();
     void impNumerazioneClick();
     void impDataClick();
     void impConsegnaClick();

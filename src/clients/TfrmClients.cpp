@@ -1,4 +1,7 @@
 #include "TfrmClients.h"
+#include "archive/PrintConfirmation.h"
+#include "platform/ClockService.h"
+#include "report/ReportTemplate.h"
 #include "ClientHelp.h"
 #include "TfrmCodFisc.h"
 #include "TfrmPartitaIva.h"
@@ -98,7 +101,7 @@ CardLayout screenOf(const CardCommands &names)
     l.topBar = {
         {{standard.newRecord(), standard.duplicate(), standard.save(), standard.find()}},
         {{{s("cmdAttach"), s("Allega"), s("attach"), s("Allega file alla scheda corrente."), false},
-          {s("cmdPrint"), s("Stampa"), s("print"), s("Stampa la scheda corrente."), false}}},
+          {s("cmdPrint"), s("Stampa"), s("print"), s("Stampa la scheda corrente.")}}},
         {standard.navigation()},
         // The notice and the help text send the user to "the yellow triangle" for this list.
         {{standard.exportArchive(),
@@ -207,6 +210,35 @@ TfrmClients::TfrmClients(WindowRegistry &registry, QWidget *parent)
     onClick(s("btnCodFisc"), &TfrmClients::btnCodFiscClick);
     onClick(s("btnPartitaIva"), &TfrmClients::btnPartitaIvaClick);
     onClick(s("icoIssues"), &TfrmClients::icoIssuesClick);
+    onClick(s("cmdPrint"), &TfrmClients::cmdPrintClick);
+}
+
+DocumentPrint TfrmClients::printout() const
+{
+    DocumentPrint document;
+    document.templateFile = s("SchedaCliente.json");
+    document.fileStem = Text::trim(s("Scheda Cliente ") + DocumentPrint::shown(this, s("txtName")));
+    document.fill = [this](ReportTemplate &report) {
+        static const char *const printed[] = {
+            "txtName",        "txtGender",     "txtBirthDate",  "txtBirthPlace",  "txtStreet",     "txtCity",
+            "txtState",       "txtZip",        "txtCitizenship", "txtTaxNumber",  "txtSSN",        "txtEmail",
+            "txtHomePhone",   "txtMobilePhone", "txtOccupation", "txtWork",       "txtPathologies", "txtDrugs",
+            "txtAllergies",   "txtProblems",   "txtIssues",     "txtCommunication", "txtDentist",  "txtTimes",
+            "txtStatus",      "txtNotes"};
+        QStringList names;
+        for (const char *name : printed)
+            names << QLatin1String(name);
+        DocumentPrint::fillSameNames(report, this, names);
+        const QDateTime now = services().clock.now();
+        report.setText(s("txtCalce"), s("Scheda stampata in data ") + now.toString(s("dd/MM/yyyy")) + s(" alle ore ")
+                                          + now.toString(s("hh:mm:ss")));
+    };
+    return document;
+}
+
+void TfrmClients::cmdPrintClick()
+{
+    Modal::run(new PrintConfirmation(services(), s("TfrmPrintClient"), DocumentPrinter::Mode::Print, printout(), this));
 }
 
 void TfrmClients::btnCodFiscClick()

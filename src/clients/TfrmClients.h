@@ -1,5 +1,6 @@
 #pragma once
 #include "archive/CardWindow.h"
+#include "archive/DocumentPrint.h"
 
 namespace lumivista {
 
@@ -17,6 +18,9 @@ public:
     void btnCodFiscClick();
     void btnPartitaIvaClick();
     void icoIssuesClick();
+    /** The card sheet, filled from the controls as shown; no guard of its own. */
+    DocumentPrint printout() const;
+    void cmdPrintClick();
 };
 
 } // namespace lumivista

@@ -1,5 +1,7 @@
 #include "TfrmOcchiali.h"
 #include "archive/ExportHelp.h"
+#include "TfrmConformita.h"
+#include "widgets/Modal.h"
 
 namespace lumivista {
 
@@ -33,6 +35,13 @@ PrescriptionTraits TfrmOcchiali::prescriptionTraits()
         ExportHelp::archive(QStringLiteral("delle prescrizioni di occhiali"), traits.exportMember.fileName);
     traits.amountRows = {QStringLiteral("MONTATURA"), QStringLiteral("LENTI"),  QStringLiteral("TRATTAMENTI"),
                        QStringLiteral("MONTAGGIO"), QStringLiteral("VISITA"), QStringLiteral("ALTRI LAVORI")};
+    traits.declaration = [](PrescriptionCard &card) {
+        Modal::run(new TfrmConformita(card.services(), card, &card));
+    };
+    traits.printTemplate = QStringLiteral("PrescrizioneOcchiali.json");
+    traits.reportName = QStringLiteral("Prescrizione Occhiali");
+    traits.previewWindow = QStringLiteral("TfrmAnteprimaOcchiali");
+    traits.printWindow = QStringLiteral("TfrmStampaOcchiali");
     return traits;
 }
 

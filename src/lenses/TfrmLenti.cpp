@@ -37,6 +37,10 @@ PrescriptionTraits TfrmLenti::prescriptionTraits()
     traits.amountRows = {QStringLiteral("LENTE DX"),  QStringLiteral("LENTE SX"), QStringLiteral("LIQUIDO"),
                        QStringLiteral("PACCHETTO"), QStringLiteral("VISITA"),   QStringLiteral("ALTRI LAVORI")};
     traits.notesWithAccessories = true;
+    traits.printTemplate = QStringLiteral("PrescrizioneLenti.json");
+    traits.reportName = QStringLiteral("Prescrizione Lenti a Contatto");
+    traits.previewWindow = QStringLiteral("TfrmAnteprimaLenti");
+    traits.printWindow = QStringLiteral("TfrmStampaLenti");
     return traits;
 }
 

@@ -1,4 +1,5 @@
 #include "FakePrintService.h"
+#include "PagedOutput.h"
 #include "PrintFailure.h"
 #include <QImage>
 #include <QPainter>
@@ -74,6 +75,8 @@ void FakePrintService::record(Kind kind, const PrintJob &job)
         job.paintPage(painter, i, &collector);
     }
     m_requests.append(request);
+    if (!m_pdfFolder.isEmpty())
+        PagedOutput::writePdf(job, QStringLiteral("%1/%2.pdf").arg(m_pdfFolder, job.fileStem()));
 }
 
 } // namespace lumivista

@@ -33,6 +33,9 @@ public:
     /** The next print or preview fails with this message. */
     void failNext(const QString &message) { m_failure = message; }
 
+    /** Also writes every recorded job as a PDF into this folder, to look at the pages. */
+    void keepPdfIn(const QString &folder) { m_pdfFolder = folder; }
+
     const QList<Request> &requests() const { return m_requests; }
     qsizetype count() const { return m_requests.size(); }
     const Request &last() const { return m_requests.constLast(); }
@@ -44,6 +47,7 @@ private:
     QList<Request> m_requests;
     bool m_cancel = false;
     QString m_failure;
+    QString m_pdfFolder;
 };
 
 } // namespace lumivista

@@ -151,8 +151,7 @@ private Q_SLOTS:
         QCOMPARE(agenda->btnExcel->accessibleName(), QStringLiteral("Esporta in Excel"));
         QCOMPARE(agenda->btnGiorno->text(), QStringLiteral("APPUNTAMENTI DEL GIORNO"));
         QCOMPARE(agenda->btnMese->text(), QStringLiteral("APPUNTAMENTI DEL MESE"));
-        QVERIFY(!agenda->btnStampa->isEnabled());
-        for (QWidget *exports : {static_cast<QWidget *>(agenda->btnExcel), static_cast<QWidget *>(agenda->btnGiorno),
+        for (QWidget *exports : {static_cast<QWidget *>(agenda->btnStampa), static_cast<QWidget *>(agenda->btnExcel), static_cast<QWidget *>(agenda->btnGiorno),
                                  static_cast<QWidget *>(agenda->btnMese)})
             QVERIFY(exports->isEnabled());
         for (PictureButton *b : {agenda->imgGuida, agenda->btnWhatsApp, agenda->imgEsci, agenda->appApriArchivio}) {

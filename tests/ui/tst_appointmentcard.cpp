@@ -565,8 +565,8 @@ private Q_SLOTS:
         QTest::newRow("save") << "cmdSalva" << "Salva la scheda corrente." << true;
         QTest::newRow("find") << "cmdTrova" << "Trova schede in archivio." << false;
         QTest::newRow("preview") << "cmdAnteprima" << "Visualizza l'anteprima di stampa della scheda corrente."
-                                 << false;
-        QTest::newRow("print") << "cmdStampa" << "Stampa la scheda corrente." << false;
+                                 << true;
+        QTest::newRow("print") << "cmdStampa" << "Stampa la scheda corrente." << true;
         QTest::newRow("fulfilled") << "cmdAssolti" << "Visualizza il riepilogo degli impegni assolti." << false;
         QTest::newRow("to fulfil") << "cmdDaAssolvere"
                                    << "Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non."

@@ -1,5 +1,8 @@
 #include "TestFolder.h"
+#include "platform/FakeFileDialogService.h"
+#include "platform/FakeMessageService.h"
 #include "platform/FakePrintService.h"
+#include "platform/ReportPreview.h"
 #include "platform/PagedOutput.h"
 #include "platform/PrintFailure.h"
 #include "report/PreparedReport.h"
@@ -7,6 +10,7 @@
 #include "report/ReportTemplate.h"
 #include <QDate>
 #include <QFontInfo>
+#include <QLabel>
 #include <QtTest>
 
 using namespace lumivista;
@@ -143,6 +147,52 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(PrintFailure, PagedOutput::writePdf(report, blocked));
         QVERIFY(!QFile::exists(blocked));
         QCOMPARE(folder.read(QStringLiteral("prova.pdf")), pdf);
+    }
+
+    void previewSavesPdfAndHandsOnPrintFailures()
+    {
+        TestFolder folder;
+        ReportTemplate t = ReportTemplate::named(QStringLiteral("Riepilogo.json"));
+        QStringList lines;
+        for (int i = 0; i < 120; ++i)
+            lines << QString::number(i);
+        t.setLines(QStringLiteral("txtRiepilogo"), lines);
+        const PreparedReport report = t.prepare(QDate(2026, 12, 10), QStringLiteral("Prescrizione Occhiali 12/B"));
+        FakeMessageService messages;
+        FakeFileDialogService files;
+        int printed = 0;
+        ReportPreview preview(report, messages, files, [&](QWidget *, const PrintJob &) { ++printed; });
+        QCOMPARE(preview.findChild<QLabel *>(QStringLiteral("lblPagina"))->text(), QStringLiteral("Pagina 1 di 3"));
+        preview.showPage(2);
+        QCOMPARE(preview.page(), 2);
+        preview.showPage(3); // past the end: stays
+        QCOMPARE(preview.page(), 2);
+        preview.setZoom(1000);
+        QCOMPARE(preview.zoomPercent(), 300);
+
+        // The suggested name: report name and key, made safe, in the program folder.
+        files.queuePath(folder.file(QStringLiteral("copia")));
+        preview.savePdf();
+        QCOMPARE(files.requests().last().suggested, folder.file(QStringLiteral("Prescrizione Occhiali 12_B.pdf")));
+        QVERIFY(folder.read(QStringLiteral("copia.pdf")).startsWith("%PDF-"));
+        QCOMPARE(messages.last().kind, FakeMessageService::Kind::Information);
+        // A folder that is not there: a warning, never a success.
+        files.queuePath(folder.file(QStringLiteral("manca/copia.pdf")));
+        preview.savePdf();
+        QCOMPARE(messages.last().kind, FakeMessageService::Kind::Warning);
+        QVERIFY(messages.last().text.startsWith(QStringLiteral("Attenzione: il file PDF non è stato salvato.")));
+        // Cancelled save dialog: nothing at all.
+        const qsizetype before = messages.count();
+        preview.savePdf();
+        QCOMPARE(messages.count(), before);
+
+        preview.printJob();
+        QCOMPARE(printed, 1);
+        QVERIFY(!preview.failure());
+        ReportPreview failing(report, messages, files,
+                              [](QWidget *, const PrintJob &) { throw PrintFailure(QStringLiteral("offline")); });
+        failing.printJob();
+        QVERIFY(failing.failure());
     }
 };
 

@@ -1,0 +1,22 @@
+#include "ListPrinter.h"
+#include "platform/ClockService.h"
+#include "platform/PrintService.h"
+#include "platform/Services.h"
+#include "report/PreparedReport.h"
+#include "report/ReportTemplate.h"
+
+namespace lumivista {
+
+bool ListPrinter::print(Services &services, QWidget *parent, const QString &title, const QStringList &lines,
+                        const QString &footer)
+{
+    ReportTemplate report = ReportTemplate::named(QLatin1String(templateFile));
+    report.setText(QStringLiteral("txtTitolo"), title);
+    if (!footer.isEmpty())
+        report.setText(QStringLiteral("txtPagina"), footer);
+    report.setLines(QStringLiteral("txtRiepilogo"), lines);
+    const PreparedReport pages = report.prepare(services.clock.today(), title);
+    return services.printer.print(parent, pages);
+}
+
+} // namespace lumivista

@@ -1,0 +1,24 @@
+#pragma once
+#include <QStringList>
+
+class QWidget;
+
+namespace lumivista {
+
+struct Services;
+
+/** The list printout of the agenda, the searches and the summary lists: title,
+ *  the lines as the list shows them, and the printing date in the footer. It
+ *  has no guard: a failure (PrintFailure) goes to the general error handling. */
+class ListPrinter
+{
+public:
+    static constexpr const char *templateFile = "Riepilogo.json";
+
+    /** footer replaces "Stampa eseguita in data [DATE]" when given. False when
+     *  the print dialog was cancelled. */
+    static bool print(Services &services, QWidget *parent, const QString &title, const QStringList &lines,
+                      const QString &footer = QString());
+};
+
+} // namespace lumivista
