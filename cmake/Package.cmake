@@ -24,5 +24,5 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Lumivista Software <assistenza@lumivista.ex
 # fonts it loads at run time are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6svg6, libqt6multimedia6, gstreamer1.0-plugins-good, gstreamer1.0-plugins-base, gstreamer1.0-libav, fonts-liberation")
+    "libqt6svg6, libqt6multimedia6, gstreamer1.0-plugins-good, gstreamer1.0-plugins-base, gstreamer1.0-libav, fonts-liberation, qt6-translations-l10n")
 include(CPack)

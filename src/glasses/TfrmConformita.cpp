@@ -4,6 +4,7 @@
 #include "platform/ClockService.h"
 #include "platform/Services.h"
 #include "report/ReportTemplate.h"
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -75,13 +76,21 @@ TfrmConformita::TfrmConformita(Services &services, const QWidget &card, QWidget 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 8);
     layout->setSpacing(6);
-    auto *title = new QLabel(s("DICHIARAZIONE DI CONFORMITA' PER OCCHIALE CORRETTIVO SU MISURA\n"
-                               "DECRETO MINISTERIALE 24/02/97, N. 46 (E SUCC. MOD.) DI ATTUAZIONE DELLA "
-                               "DIRETTIVA 93/42 CEE"),
-                             this);
+    const QString heading = s("DICHIARAZIONE DI CONFORMITA' PER OCCHIALE CORRETTIVO SU MISURA");
+    const QString decree = s("DECRETO MINISTERIALE 24/02/97, N. 46 (E SUCC. MOD.) DI ATTUAZIONE DELLA DIRETTIVA 93/42 CEE");
+    // The title picture: a blue band with the heading over the decree.
+    auto *title = new QFrame(this);
     title->setObjectName(s("imgTitolo"));
-    title->setAlignment(Qt::AlignCenter);
-    title->setAccessibleName(title->text());
+    title->setAccessibleName(heading + QLatin1Char(' ') + decree);
+    auto *titleLines = new QVBoxLayout(title);
+    titleLines->setContentsMargins(4, 4, 4, 4);
+    titleLines->setSpacing(1);
+    for (const QString &line : {heading, decree}) {
+        auto *label = new QLabel(line, title);
+        label->setAlignment(Qt::AlignCenter);
+        label->setProperty("decree", line == decree);
+        titleLines->addWidget(label);
+    }
     layout->addWidget(title);
 
     QGroupBox *shop = greyBox(QString(), this);

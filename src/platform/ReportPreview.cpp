@@ -107,7 +107,7 @@ ReportPreview::ReportPreview(const PrintJob &job, MessageService &messages, File
     layout->addWidget(m_scroll, 1);
 
     const QSize screen = parent && parent->screen() ? parent->screen()->availableSize() : QSize(1280, 900);
-    resize(qMin(screen.width(), 1000), qMin(screen.height(), 1000));
+    resize(qMin(screen.width() * 9 / 10, 1000), qMin(screen.height() * 9 / 10, 1000));
     render();
 }
 
