@@ -1,4 +1,7 @@
 #include "TfrmArchivio_Scadenze.h"
+#include "archive/ClientSearch.h"
+#include "core/AppointmentRules.h"
+#include "core/ListingRules.h"
 #include "archive/PrintConfirmation.h"
 #include "platform/ClockService.h"
 #include "report/ReportTemplate.h"
@@ -65,6 +68,44 @@ Cell timeList(const char *name, const char *caption, int items, int column)
     return cell;
 }
 
+ListMember appointmentSearch()
+{
+    ListMember m;
+    m.windowName = s("TfrmTrovaScadenze");
+    m.caption = s(" Trova appuntamenti in archivio");
+    m.line = LineFormat::appointments();
+    m.filters = {{s("txtData"), s("Data appuntamento (gg/mm/aaaa):"), s("Data")},
+                 {s("txtOra"), s("Ora (hh:mm):"), s("Ora")},
+                 {s("txtTipologia"), s("Ottico assegnato:"), s("Tipologia")},
+                 {s("txtCausale"), s("Motivo appuntamento:"), s("Causale")},
+                 {s("txtDettagli"), s("Dettagli:"), s("Dettagli")},
+                 {s("txtContatto"), s("Cognome e nome cliente:"), s("Contatto")},
+                 {s("txtTel"), s("Telefono:"), s("Tel")},
+                 {s("txtCel"), s("Cellulare:"), s("Cel")},
+                 {s("txtLuogo"), s("Modalità di pagamento:"), s("Luogo")},
+                 {s("txtNote"), s("Note:"), s("Note")}};
+    m.firstFocus = s("txtData");
+    m.printTitle = s("Riepilogo appuntamenti in archivio");
+    m.pickHint = s("Fare doppio clic sulla voce in elenco per richiamare la scheda");
+    m.pick = ListMember::loadInto(WindowId::Appointments, s("scadenze"));
+    return m;
+}
+
+/** The three appointment lists differ only in their rule, window and title. */
+ListMember appointmentList(const char *window, const char *caption,
+                           std::function<bool(const RecordView &, const QDate &)> rule)
+{
+    ListMember m;
+    m.windowName = s(window);
+    m.caption = s(caption);
+    m.line = LineFormat::appointments();
+    m.rule = std::move(rule);
+    m.fold = ListFind::Fold::Lower;
+    m.printTitle = Text::trim(m.caption);
+    m.pick = ListMember::loadInto(WindowId::Appointments, s("scadenze"));
+    return m;
+}
+
 CardLayout screenOf(const CardCommands &names)
 {
     const StandardCommands standard(names, StandardCommands::Words::Scheda);
@@ -76,11 +117,10 @@ CardLayout screenOf(const CardCommands &names)
         {{standard.newRecord(), standard.duplicate(), standard.save(), standard.find()}},
         {{{s("cmdAnteprima"), s("Anteprima"), s("preview"), s("Visualizza l'anteprima di stampa della scheda corrente.")},
           {s("cmdStampa"), s("Stampa"), s("print"), s("Stampa la scheda corrente.")}}},
-        {{{s("cmdAssolti"), s("Assolti"), s("list"), s("Visualizza il riepilogo degli impegni assolti."), false},
+        {{{s("cmdAssolti"), s("Assolti"), s("list"), s("Visualizza il riepilogo degli impegni assolti.")},
           {s("cmdDaAssolvere"), s("Da assolvere"), s("list"),
-           s("Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non."), false},
-          {s("cmdScaduti"), s("Scaduti"), s("list"), s("Visualizza il riepilogo degli impegni scaduti e non assolti."),
-           false},
+           s("Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non.")},
+          {s("cmdScaduti"), s("Scaduti"), s("list"), s("Visualizza il riepilogo degli impegni scaduti e non assolti.")},
           exportArchive}},
         {{standard.help(), standard.close()}},
     };
@@ -93,7 +133,7 @@ CardLayout screenOf(const CardCommands &names)
 
     l.fieldCommands = {
         {s("impData"), s("Calendario"), s("calendar"), s("Importa la data dal calendario.")},
-        {s("impContatto"), s("Importa cliente"), s("import"), s("Importa i dati dall'archivio dei clienti."), false},
+        {s("impContatto"), s("Importa cliente"), s("import"), s("Importa i dati dall'archivio dei clienti.")},
         {s("btnWhatsApp"), s("WhatsApp"), s("whatsapp"), s("Invia conferma appuntamento al cliente tramite WhatsApp.")},
         {s("btnEmail"), s("E-mail"), s("mail"), s("Invia una e-mail all'indirizzo indicato.")},
     };
@@ -188,6 +228,19 @@ CardDefinition TfrmArchivio_Scadenze::cardDefinition()
     e.helpTitle = s("Esportazione archivio appuntamenti in Excel");
     e.helpText = ExportHelp::archive(s("degli appuntamenti"), e.fileName);
     d.highlight = false;
+    d.key = s("scadenze");
+    d.lists = {{s("cmdTrova"), appointmentSearch()},
+               {s("cmdDaAssolvere"), appointmentList("TfrmConfermati", " Riepilogo impegni da assolvere",
+                                                     [](const RecordView &r, const QDate &) {
+                                                         return AppointmentRules::isNotFulfilled(r);
+                                                     })},
+               {s("cmdScaduti"), appointmentList("TfrmScaduti", " Riepilogo impegni scaduti e non assolti",
+                                                 &ListingRules::expired)},
+               {s("cmdAssolti"), appointmentList("TfrmAssolti", " Riepilogo impegni assolti",
+                                                 [](const RecordView &r, const QDate &) {
+                                                     return AppointmentRules::isFulfilled(r);
+                                                 })},
+               {s("impContatto"), ClientSearch::member()}};
     return d;
 }
 

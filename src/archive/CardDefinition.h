@@ -1,6 +1,7 @@
 #pragma once
 #include "archive/CardLayout.h"
 #include "archive/ExportMember.h"
+#include "archive/ListMember.h"
 #include "archive/StandardCommands.h"
 #include "core/RecordLayout.h"
 #include <QList>
@@ -38,6 +39,10 @@ struct CardDefinition
     /** The export window of the card's archive. */
     ExportMember exportMember;
     bool highlight = true;         // yellow focus highlight of the edits
+    /** The card's hand-over key, written into lblMemory of the windows it opens. */
+    QString key;
+    /** Buttons that open a search or a summary list, and the member each opens. */
+    QList<std::pair<QString, ListMember>> lists;
     /** Eyeglass and lens cards report access failures on First and Save as warnings. */
     bool warnOnFirstAndSaveFailure = false;
 };

@@ -1,4 +1,5 @@
 #include "CardWindow.h"
+#include "archive/RecordListWindow.h"
 #include "archive/CardBuilder.h"
 #include "archive/ExportWindow.h"
 #include "archive/WindowRegistry.h"
@@ -82,6 +83,12 @@ void CardWindow::bindFields()
     }
     if (auto *b = button(c.close))
         connect(b, &QToolButton::clicked, this, &QWidget::close);
+    for (const auto &[name, member] : m_def.lists) {
+        PictureButton *b = button(name);
+        Q_ASSERT_X(b, "bindFields", qPrintable(name));
+        connect(b, &QToolButton::clicked, this,
+                [this, member = member] { RecordListWindow::run(m_registry, member, m_def.key, this); });
+    }
     for (const QString &name : m_def.enterCycle) {
         QWidget *w = field(name);
         Q_ASSERT_X(w, "bindFields", qPrintable(name));

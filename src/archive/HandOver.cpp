@@ -12,6 +12,14 @@ struct Target
     QStringList controls;
 };
 
+QStringList clientLines()
+{
+    QStringList names;
+    for (int i = 1; i <= 5; ++i)
+        names << QStringLiteral("txtClienteRigo%1").arg(i, 2, 10, QLatin1Char('0'));
+    return names;
+}
+
 /** The keys are the behaviour: each opener writes one of them. */
 const QList<Target> &table()
 {
@@ -21,6 +29,12 @@ const QList<Target> &table()
         {"occhiali_consegna", WindowId::Glasses, {QStringLiteral("txtConsegna")}},
         {"lenti_data", WindowId::Lenses, {QStringLiteral("txtData")}},
         {"lenti_consegna", WindowId::Lenses, {QStringLiteral("txtConsegna")}},
+        // The client import: a client picked in the client search.
+        {"occhiali", WindowId::Glasses, clientLines()},
+        {"lenti", WindowId::Lenses, clientLines()},
+        {"scadenze", WindowId::Appointments,
+         {QStringLiteral("txtContatto"), QStringLiteral("txtTel"), QStringLiteral("txtCel"), QStringLiteral("txtEmail"),
+          QStringLiteral("txtLuogo")}},
     };
     return targets;
 }

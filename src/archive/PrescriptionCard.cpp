@@ -1,4 +1,5 @@
 #include "PrescriptionCard.h"
+#include "archive/ClientSearch.h"
 #include "archive/HandOver.h"
 #include "core/ExportColumns.h"
 #include "archive/PrescriptionHelp.h"
@@ -67,14 +68,13 @@ CardLayout screenOf(const PrescriptionTraits &traits, const CardCommands &names)
           {s("cmdStampa"), s("Stampa prescrizione"), s("print"), s("Stampa la prescrizione corrente.")}}},
         {standard.navigation()},
         {{standard.exportArchive(),
-          {s("cmdDaSaldare"), s("Da saldare"), s("list"), s("Visualizza il riepilogo delle prescrizioni non saldate."),
-           false},
+          {s("cmdDaSaldare"), s("Da saldare"), s("list"), s("Visualizza il riepilogo delle prescrizioni non saldate.")},
           standard.help(), standard.close()}},
     };
     const QString calendarHint = s("Importa la data dal calendario.");
     const QString totalsHint = s("Calcola gli importi dovuti dal cliente.");
     l.fieldCommands = {
-        {s("impCliente"), s("Importa cliente"), s("import"), s("Importa i dati dall'archivio dei clienti."), false},
+        {s("impCliente"), s("Importa cliente"), s("import"), s("Importa i dati dall'archivio dei clienti.")},
         {s("impNumerazione"), s("N."), s("numbering"),
          s("Imposta il numero iniziale per la numerazione automatica delle prescrizioni.")},
         {s("impData"), s("Calendario data emissione"), s("calendar"), calendarHint},
@@ -242,7 +242,23 @@ CardDefinition PrescriptionCard::definitionFor(const PrescriptionTraits &traits)
     d.exportMember.layout = traits.layout;
     d.exportMember.columns = ExportColumns::prescriptions(traits.kind);
     d.warnOnFirstAndSaveFailure = true;
+    d.key = traits.key;
+    d.lists = {{s("cmdTrova"), traits.search}, {s("cmdDaSaldare"), traits.unpaid}, {s("impCliente"), ClientSearch::member()}};
     return d;
+}
+
+QList<ListFilter> PrescriptionCard::searchFilters(const QString &typeLabel)
+{
+    return {{s("txtNumPre"), s("Prescrizione n."), s("NumPre")},
+            {s("txtData"), s("Data emissione (gg/mm/aaaa):"), s("Data")},
+            {s("txtClienteRigo01"), s("Cliente:"), s("ClienteRigo01")},
+            {s("txtClienteRigo04"), s("Codice fiscale:"), s("ClienteRigo04")},
+            {s("txtClienteRigo05"), s("Cellulare:"), s("ClienteRigo05")},
+            {s("txtTipoOc"), typeLabel, s("TipoOc")},
+            {s("txtConsegna"), s("Data consegna (gg/mm/aaaa):"), s("Consegna")},
+            {s("txtDovuto"), s("Totale: €"), s("Dovuto")},
+            {s("txtModalita"), s("Modalità di pagamento:"), s("Modalita")},
+            {s("txtNote"), s("Note:"), s("Note")}};
 }
 
 PrescriptionCard::PrescriptionCard(WindowRegistry &registry, PrescriptionTraits traits, QWidget *parent)

@@ -32,6 +32,8 @@ struct PrescriptionTraits
     QStringList lensRows;
     QStringList amountRows;   // titles of txtImporto01 ... txtImporto06
     ExportMember exportMember; // columns, layout and help come from the kind
+    ListMember search;        // cmdTrova
+    ListMember unpaid;        // cmdDaSaldare
     QString printTemplate;    // the sheet, under templates/
     QString reportName;       // its report name, the start of a saved PDF's name
     QString previewWindow;    // the two confirmation windows
@@ -53,6 +55,8 @@ class PrescriptionCard : public CardWindow
 public:
     PrescriptionCard(WindowRegistry &registry, PrescriptionTraits traits, QWidget *parent = nullptr);
 
+    /** The search filters both prescription searches share; only the type's label differs. */
+    static QList<ListFilter> searchFilters(const QString &typeLabel);
     /** The shared card definition built from a traits. */
     static CardDefinition definitionFor(const PrescriptionTraits &traits);
 

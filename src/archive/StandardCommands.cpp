@@ -40,8 +40,7 @@ CommandDef StandardCommands::find() const
 {
     const QString hint = m_words == Words::Scheda ? QStringLiteral("Trova schede in archivio.")
                                                   : QStringLiteral("Trova prescrizioni in archivio.");
-    // The search windows are not part of this build yet.
-    return {m_names.find, QStringLiteral("Trova"), QStringLiteral("find"), hint, false};
+    return {m_names.find, QStringLiteral("Trova"), QStringLiteral("find"), hint};
 }
 
 CommandDef StandardCommands::first() const

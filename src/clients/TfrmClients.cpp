@@ -1,4 +1,6 @@
 #include "TfrmClients.h"
+#include "archive/ClientSearch.h"
+#include "core/ListingRules.h"
 #include "archive/PrintConfirmation.h"
 #include "platform/ClockService.h"
 #include "report/ReportTemplate.h"
@@ -94,6 +96,22 @@ QStringList attachmentFields()
     return {s("File01"), s("File02"), s("File03"), s("Desc01"), s("Desc02"), s("Desc03")};
 }
 
+/** The clients with a pending issue, sorted by name. */
+ListMember pendingIssues()
+{
+    ListMember m;
+    m.windowName = s("TfrmListIssues");
+    m.caption = s(" Riepilogo questioni in sospeso");
+    m.line = LineFormat::pendingIssues();
+    m.rule = [](const RecordView &client, const QDate &) { return ListingRules::pendingIssue(client); };
+    m.sorted = true;
+    m.fold = ListFind::Fold::Lower;
+    m.printTitle = s("Riepilogo questioni in sospeso");
+    m.printFooter = s("Printed on [DATE]");
+    m.pick = ListMember::loadInto(WindowId::Clients, s("clients"));
+    return m;
+}
+
 CardLayout screenOf(const CardCommands &names)
 {
     const StandardCommands standard(names, StandardCommands::Words::Scheda);
@@ -106,7 +124,7 @@ CardLayout screenOf(const CardCommands &names)
         // The notice and the help text send the user to "the yellow triangle" for this list.
         {{standard.exportArchive(),
           {s("cmdDefaulting"), s("In sospeso"), s("issues"),
-           s("Visualizza il riepilogo delle questioni in sospeso con i clienti."), false}}},
+           s("Visualizza il riepilogo delle questioni in sospeso con i clienti.")}}},
         {{standard.help(), standard.close()}},
     };
     CommandBox side;
@@ -194,6 +212,8 @@ CardDefinition TfrmClients::cardDefinition()
     e.helpTitle = s("Esportazione archivio clienti in Excel");
     e.helpText = ExportHelp::archive(s("dei clienti"), e.fileName);
     e.initialHint = s("Export database to Excel.");
+    d.key = s("clients");
+    d.lists = {{s("cmdFind"), ClientSearch::member()}, {s("cmdDefaulting"), pendingIssues()}};
     return d;
 }
 

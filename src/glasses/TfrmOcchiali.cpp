@@ -1,5 +1,6 @@
 #include "TfrmOcchiali.h"
 #include "archive/ExportHelp.h"
+#include "core/ListingRules.h"
 #include "TfrmConformita.h"
 #include "widgets/Modal.h"
 
@@ -38,6 +39,22 @@ PrescriptionTraits TfrmOcchiali::prescriptionTraits()
     traits.declaration = [](PrescriptionCard &card) {
         Modal::run(new TfrmConformita(card.services(), card, &card));
     };
+    traits.search.windowName = QStringLiteral("TfrmTrovaOcchiali");
+    traits.search.caption = QStringLiteral(" Trova prescrizioni occhiali in archivio");
+    traits.search.line = LineFormat::glassesSearch();
+    traits.search.filters = PrescriptionCard::searchFilters(QStringLiteral("Tipo occhiali:"));
+    traits.search.firstFocus = QStringLiteral("txtNumPre");
+    traits.search.sorted = true;
+    traits.search.printTitle = QStringLiteral("Riepilogo prescrizioni occhiali in archivio");
+    traits.search.pickHint = QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
+    traits.search.pick = ListMember::loadInto(WindowId::Glasses, traits.key);
+    traits.unpaid.windowName = QStringLiteral("TfrmDaSaldare");
+    traits.unpaid.caption = QStringLiteral(" Riepilogo prescrizioni occhiali non saldate");
+    traits.unpaid.line = LineFormat::glassesUnpaid();
+    traits.unpaid.rule = [](const RecordView &prescription, const QDate &) { return ListingRules::unpaid(prescription); };
+    traits.unpaid.fold = ListFind::Fold::Lower;
+    traits.unpaid.printTitle = traits.unpaid.caption.trimmed();
+    traits.unpaid.pick = ListMember::loadInto(WindowId::Glasses, traits.key);
     traits.printTemplate = QStringLiteral("PrescrizioneOcchiali.json");
     traits.reportName = QStringLiteral("Prescrizione Occhiali");
     traits.previewWindow = QStringLiteral("TfrmAnteprimaOcchiali");

@@ -1,5 +1,6 @@
 #include "TfrmLenti.h"
 #include "archive/ExportHelp.h"
+#include "core/ListingRules.h"
 
 namespace lumivista {
 
@@ -37,6 +38,22 @@ PrescriptionTraits TfrmLenti::prescriptionTraits()
     traits.amountRows = {QStringLiteral("LENTE DX"),  QStringLiteral("LENTE SX"), QStringLiteral("LIQUIDO"),
                        QStringLiteral("PACCHETTO"), QStringLiteral("VISITA"),   QStringLiteral("ALTRI LAVORI")};
     traits.notesWithAccessories = true;
+    traits.search.windowName = QStringLiteral("TfrmTrovaLenti");
+    traits.search.caption = QStringLiteral(" Trova prescrizioni lenti a contatto in archivio");
+    traits.search.line = LineFormat::lensSearch();
+    traits.search.filters = PrescriptionCard::searchFilters(QStringLiteral("Prescrittore:"));
+    traits.search.firstFocus = QStringLiteral("txtNumPre");
+    traits.search.sorted = true;
+    traits.search.printTitle = QStringLiteral("Riepilogo prescrizioni lenti a contatto in archivio");
+    traits.search.pickHint = QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
+    traits.search.pick = ListMember::loadInto(WindowId::Lenses, traits.key);
+    traits.unpaid.windowName = QStringLiteral("TfrmDaSaldareLenti");
+    traits.unpaid.caption = QStringLiteral(" Riepilogo prescrizioni lenti a contatto non saldate");
+    traits.unpaid.line = LineFormat::lensSearch();
+    traits.unpaid.rule = [](const RecordView &prescription, const QDate &) { return ListingRules::unpaid(prescription); };
+    traits.unpaid.fold = ListFind::Fold::Lower;
+    traits.unpaid.printTitle = traits.unpaid.caption.trimmed();
+    traits.unpaid.pick = ListMember::loadInto(WindowId::Lenses, traits.key);
     traits.printTemplate = QStringLiteral("PrescrizioneLenti.json");
     traits.reportName = QStringLiteral("Prescrizione Lenti a Contatto");
     traits.previewWindow = QStringLiteral("TfrmAnteprimaLenti");

@@ -393,7 +393,7 @@ private Q_SLOTS:
 
         // Tab walks the same way, each field's button after it, then the tick box and the commands.
         const QStringList tabs = {"txtData", "impData", "txtOreApp", "txtMinutiApp", "txtAvviso", "txtTipologia",
-                                  "txtCausale", "txtDettagli", "txtContatto", "txtTel", "txtCel", "btnWhatsApp",
+                                  "txtCausale", "txtDettagli", "txtContatto", "impContatto", "txtTel", "txtCel", "btnWhatsApp",
                                   "txtEmail", "btnEmail", "txtLuogo", "txtImporto", "txtNote", "chkOttemperata",
                                   "cmdNuovo"};
         QStringList walked;
@@ -563,16 +563,16 @@ private Q_SLOTS:
                                       "dati correnti."
                                    << true;
         QTest::newRow("save") << "cmdSalva" << "Salva la scheda corrente." << true;
-        QTest::newRow("find") << "cmdTrova" << "Trova schede in archivio." << false;
+        QTest::newRow("find") << "cmdTrova" << "Trova schede in archivio." << true;
         QTest::newRow("preview") << "cmdAnteprima" << "Visualizza l'anteprima di stampa della scheda corrente."
                                  << true;
         QTest::newRow("print") << "cmdStampa" << "Stampa la scheda corrente." << true;
-        QTest::newRow("fulfilled") << "cmdAssolti" << "Visualizza il riepilogo degli impegni assolti." << false;
+        QTest::newRow("fulfilled") << "cmdAssolti" << "Visualizza il riepilogo degli impegni assolti." << true;
         QTest::newRow("to fulfil") << "cmdDaAssolvere"
                                    << "Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non."
-                                   << false;
+                                   << true;
         QTest::newRow("expired") << "cmdScaduti" << "Visualizza il riepilogo degli impegni scaduti e non assolti."
-                                 << false;
+                                 << true;
         QTest::newRow("export") << "cmdEsporta" << "Esporta l'archivio in un file di Excel." << true;
         QTest::newRow("help") << "cmdGuida" << "Visualizza la guida in linea." << true;
         QTest::newRow("exit") << "cmdEsci" << "Esci da questa schermata di lavoro." << true;
@@ -581,7 +581,7 @@ private Q_SLOTS:
         QTest::newRow("next") << "cmdAvanti" << "Visualizza la scheda successiva in archivio." << true;
         QTest::newRow("last") << "cmdUltimo" << "Visualizza l'ultima scheda in archivio." << true;
         QTest::newRow("calendar") << "impData" << "Importa la data dal calendario." << true;
-        QTest::newRow("client import") << "impContatto" << "Importa i dati dall'archivio dei clienti." << false;
+        QTest::newRow("client import") << "impContatto" << "Importa i dati dall'archivio dei clienti." << true;
         QTest::newRow("e-mail") << "btnEmail" << "Invia una e-mail all'indirizzo indicato." << true;
         QTest::newRow("whatsapp") << "btnWhatsApp" << "Invia conferma appuntamento al cliente tramite WhatsApp."
                                   << true;

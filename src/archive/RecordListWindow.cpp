@@ -1,0 +1,390 @@
+#include "RecordListWindow.h"
+#include "archive/CardWindow.h"
+#include "archive/ListPrinter.h"
+#include "core/ArchiveError.h"
+#include "core/Messages.h"
+#include "core/RecordFile.h"
+#include "core/RecordSearch.h"
+#include "core/Text.h"
+#include "platform/ClockService.h"
+#include "platform/MessageService.h"
+#include "platform/Services.h"
+#include "widgets/FocusFrame.h"
+#include "widgets/InfoPanel.h"
+#include "widgets/LineListModel.h"
+#include "widgets/Modal.h"
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+namespace lumivista {
+
+namespace {
+
+QString s(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text, const QString &hint)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAccessibleName(text);
+    b->setToolTip(hint);
+    b->setAutoDefault(false);
+    b->setMinimumSize(110, 32);
+    return b;
+}
+
+} // namespace
+
+std::function<bool(const WindowRegistry &, const QString &, const Record &, qint64)>
+ListMember::loadInto(WindowId card, const QString &key)
+{
+    return [card, key](const WindowRegistry &registry, const QString &given, const Record &record, qint64 position) {
+        auto *target = registry.get<CardWindow>(card);
+        if (given != key || !target)
+            return false;
+        target->loadRecord(record, position);
+        return true;
+    };
+}
+
+RecordListWindow::RecordListWindow(WindowRegistry &registry, ListMember member, const QString &key, QWidget *parent)
+    : QDialog(parent)
+    , m_registry(registry)
+    , m_member(std::move(member))
+    , m_find(m_member.fold)
+{
+    setObjectName(m_member.windowName);
+    setWindowTitle(m_member.caption);
+    setFixedSize(862, 560);
+    setModal(true);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+
+    lblMemory = new QLabel(key, this);
+    lblMemory->setObjectName(s("lblMemory"));
+    lblMemory->hide();
+    lblConta = new QLabel(this);
+    lblConta->setObjectName(s("lblConta"));
+    lblConta->hide();
+
+    auto *stack = new QStackedLayout(this);
+    if (m_member.isSearch()) {
+        panAvvio = buildFilterPanel();
+        stack->addWidget(panAvvio);
+    }
+    panContainer = buildResultPanel();
+    stack->addWidget(panContainer);
+    stack->setCurrentWidget(panAvvio ? panAvvio : panContainer);
+}
+
+QWidget *RecordListWindow::buildFilterPanel()
+{
+    auto *panel = new QWidget(this);
+    panel->setObjectName(s("panAvvio"));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->addWidget(new InfoPanel(s("imgSpiegazione"), s("find"),
+                                    s("Scrivere nei campi una o più parole, anche parziali, contenute nelle schede da "
+                                      "cercare, poi premere Cerca. Sono elencate le schede che contengono tutte le "
+                                      "parole scritte; lasciando vuoti tutti i campi si ottiene l'elenco completo."),
+                                    s("blue"), panel));
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(24);
+    grid->setVerticalSpacing(2);
+    layout->addLayout(grid);
+    for (int i = 0; i < m_member.filters.size(); ++i) {
+        const ListFilter &f = m_member.filters.at(i);
+        auto *label = new QLabel(f.label, panel);
+        label->setObjectName(QStringLiteral("lblCampo%1").arg(i + 1, 2, 10, QLatin1Char('0')));
+        auto *edit = new QLineEdit(panel);
+        edit->setObjectName(f.edit);
+        edit->setAccessibleName(Text::trim(f.label).remove(QRegularExpression(s(":$"))));
+        label->setBuddy(edit);
+        edit->installEventFilter(this);
+        const int row = (i % 5) * 2;
+        const int column = i / 5;
+        grid->addWidget(label, row, column);
+        grid->addWidget(edit, row + 1, column);
+        new FocusFrame(QStringLiteral("effCampo%1").arg(i + 1, 2, 10, QLatin1Char('0')), edit, 3);
+        m_filters.append(edit);
+    }
+    layout->addStretch(1);
+    lblAttendere = new QLabel(s("Ricerca schede in corso. Attendere..."), panel);
+    lblAttendere->setObjectName(s("lblAttendere"));
+    lblAttendere->setAlignment(Qt::AlignCenter);
+    lblAttendere->hide();
+    layout->addWidget(lblAttendere);
+    auto *buttons = new QHBoxLayout;
+    layout->addLayout(buttons);
+    btnAnnulla = button(panel, "btnAnnulla", s("Chiudi"), s("Chiude la finestra senza cercare."));
+    btnCerca = button(panel, "btnCerca", s("Cerca"), s("Cerca le schede che contengono le parole scritte."));
+    btnCerca->setDefault(false);
+    buttons->addWidget(btnAnnulla);
+    buttons->addStretch(1);
+    buttons->addWidget(btnCerca);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    // The notice shows as soon as the mouse button goes down: a large archive takes a moment.
+    connect(btnCerca, &QPushButton::pressed, this, [this] {
+        lblAttendere->show();
+        lblAttendere->repaint();
+    });
+    connect(btnCerca, &QPushButton::clicked, this, &RecordListWindow::btnCercaClick);
+    return panel;
+}
+
+QWidget *RecordListWindow::buildResultPanel()
+{
+    auto *panel = new QWidget(this);
+    panel->setObjectName(s("panContainer"));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(16, 12, 16, 12);
+    auto *top = new QHBoxLayout;
+    layout->addLayout(top);
+    auto *banner = new QLabel(Text::trim(m_member.caption), panel);
+    banner->setObjectName(s("imgBanner"));
+    banner->setProperty("listBanner", true);
+    banner->setAlignment(Qt::AlignCenter);
+    layout->insertWidget(0, banner);
+    top->addWidget(new InfoPanel(s("imgIstruzioni"), s("info"),
+                                 s("Immettere una o più parole consecutive presenti nella scheda in elenco da cercare "
+                                   "e premere il pulsante Trova. Per spostarsi sulla voce successiva contenente la "
+                                   "stessa chiave di ricerca, fare di nuovo clic su Trova."),
+                                 s("blue"), panel),
+                   1);
+    auto *findRow = new QHBoxLayout;
+    layout->addLayout(findRow);
+    auto *magnifier = new QLabel(panel);
+    magnifier->setObjectName(s("imgLente"));
+    magnifier->setPixmap(QIcon(s(":/icons/find.svg")).pixmap(24, 24));
+    findRow->addWidget(magnifier);
+    txtTrova = new QLineEdit(panel);
+    txtTrova->setObjectName(s("txtTrova"));
+    txtTrova->setAccessibleName(s("Trova nell'elenco"));
+    txtTrova->installEventFilter(this);
+    findRow->addWidget(txtTrova, 1);
+    btnTrova = button(panel, "btnTrova", s("Trova"), s("Seleziona la voce successiva che contiene le parole scritte."));
+    findRow->addWidget(btnTrova);
+    connect(btnTrova, &QPushButton::clicked, this, &RecordListWindow::btnTrovaClick);
+
+    lstRecords = new QListView(panel);
+    lstRecords->setObjectName(s("lstRecords"));
+    lstRecords->setAccessibleName(Text::trim(m_member.caption));
+    QFont mono(s("Liberation Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSize(12);
+    lstRecords->setFont(mono);
+    m_model = new LineListModel(mono, this);
+    lstRecords->setModel(m_model);
+    lstRecords->setUniformItemSizes(true);
+    lstRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstRecords->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lstRecords->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    connect(lstRecords, &QListView::doubleClicked, this, &RecordListWindow::pickSelected);
+    lstRecords->installEventFilter(this);
+    layout->addWidget(lstRecords, 1);
+
+    auto *under = new QHBoxLayout;
+    layout->addLayout(under);
+    auto *hint = new QLabel(m_member.pickHint, panel);
+    hint->setObjectName(s("lblDoppioClic"));
+    under->addWidget(hint, 1);
+    lblTrovate = new QLabel(panel);
+    lblTrovate->setObjectName(s("lblTrovate"));
+    under->addWidget(lblTrovate);
+
+    auto *buttons = new QHBoxLayout;
+    layout->addLayout(buttons);
+    btnStampa = button(panel, "btnStampa", s("Stampa"), s("Stampa l'elenco."));
+    btnChiudi = button(panel, "btnChiudi", s("Chiudi"), s("Chiude l'elenco."));
+    buttons->addWidget(btnStampa);
+    buttons->addStretch(1);
+    buttons->addWidget(btnChiudi);
+    connect(btnStampa, &QPushButton::clicked, this, &RecordListWindow::btnStampaClick);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    return panel;
+}
+
+void RecordListWindow::run(WindowRegistry &registry, const ListMember &member, const QString &key, QWidget *owner)
+{
+    Modal::run(new RecordListWindow(registry, member, key, owner));
+}
+
+QLineEdit *RecordListWindow::filter(const QString &name) const
+{
+    for (QLineEdit *edit : m_filters)
+        if (edit->objectName() == name)
+            return edit;
+    return nullptr;
+}
+
+QStringList RecordListWindow::lines() const
+{
+    return m_model->lines();
+}
+
+int RecordListWindow::selectedRow() const
+{
+    const QModelIndexList selected = lstRecords->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void RecordListWindow::selectRow(int row)
+{
+    const QModelIndex index = m_model->index(row);
+    lstRecords->setCurrentIndex(index);
+    lstRecords->scrollTo(index);
+}
+
+void RecordListWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    m_find.reset();
+    txtTrova->clear();
+    if (m_member.isSearch()) {
+        if (QLineEdit *first = filter(m_member.firstFocus))
+            first->setFocus();
+    } else {
+        loadList();
+        txtTrova->setFocus();
+    }
+}
+
+void RecordListWindow::loadList()
+{
+    // Whatever goes wrong, the list shows what was read so far.
+    QStringList lines;
+    try {
+        RecordFile file(RecordFile::pathFor(*m_member.line.layout()), *m_member.line.layout());
+        const QDate today = m_registry.services().clock.today();
+        const LineFormat &format = m_member.line;
+        auto rule = m_member.rule;
+        QByteArray line;
+        file.scan([&](qint64, const RecordView &record) {
+            if (!rule || rule(record, today)) {
+                format.buildBytes(record.bytes(), line);
+                lines.append(Text::fromCp1252(line));
+            }
+            return true;
+        });
+        file.close();
+    } catch (const ArchiveError &) {
+    }
+    if (m_member.sorted)
+        RecordSearch::sort(lines);
+    showLines(lines);
+}
+
+void RecordListWindow::showLines(QStringList lines)
+{
+    m_model->setLines(std::move(lines));
+    lblTrovate->setText(s("Il presente riepilogo contiene %1 schede.").arg(m_model->rowCount()));
+}
+
+void RecordListWindow::btnCercaClick()
+{
+    QList<FieldFilter> inUse;
+    for (int i = 0; i < m_filters.size(); ++i) {
+        const QString text = Text::trim(m_filters.at(i)->text());
+        if (!text.isEmpty())
+            inUse.append({m_member.filters.at(i).field, text});
+    }
+    lblConta->setText(QString::number(inUse.size()));
+    QStringList found;
+    try {
+        RecordFile file(RecordFile::pathFor(*m_member.line.layout()), *m_member.line.layout());
+        found = RecordSearch::lines(file, m_member.line, inUse, {}, m_member.sorted);
+        file.close();
+    } catch (const ArchiveError &error) {
+        lblAttendere->hide();
+        m_registry.services().messages.plain(Messages::accessFailure(error));
+        return;
+    }
+    lblAttendere->hide();
+    showLines(std::move(found));
+    static_cast<QStackedLayout *>(layout())->setCurrentWidget(panContainer);
+    m_find.reset();
+    txtTrova->clear();
+    txtTrova->setFocus();
+}
+
+void RecordListWindow::btnTrovaClick()
+{
+    const int count = m_model->rowCount();
+    if (count == 0) {
+        m_registry.services().messages.plain(m_member.emptyMessage);
+        return;
+    }
+    int selected = selectedRow();
+    if (selected < 0) {
+        selected = 0;
+        selectRow(0);
+    }
+    const QStringList &lines = m_model->lines();
+    const int row = m_find.next(count, selected, txtTrova->text(), [&lines](int r) { return lines.at(r); });
+    if (row >= 0)
+        selectRow(row);
+}
+
+void RecordListWindow::btnStampaClick()
+{
+    ListPrinter::print(m_registry.services(), this, m_member.printTitle, m_model->lines(), m_member.printFooter);
+}
+
+void RecordListWindow::pickSelected()
+{
+    const int row = selectedRow();
+    if (row >= 0 && m_member.pick) {
+        try {
+            const LineFormat &format = m_member.line;
+            RecordFile file(RecordFile::pathFor(*format.layout()), *format.layout());
+            if (const std::optional<qint64> index = RecordSearch::lastWithLine(file, format, m_model->lines().at(row))) {
+                file.seek(*index);
+                const Record record = file.read();
+                file.close();
+                m_member.pick(m_registry, lblMemory->text(), record, *index + 1);
+            }
+        } catch (const ArchiveError &) {
+            // A pick that cannot be made just closes the window.
+        }
+    }
+    accept();
+}
+
+bool RecordListWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (enter && watched == txtTrova) {
+            btnTrova->setFocus(); // moves there without pressing it
+            return true;
+        }
+        if (enter && watched == lstRecords && selectedRow() >= 0) {
+            pickSelected(); // the keyboard's double click
+            return true;
+        }
+        const int at = int(m_filters.indexOf(qobject_cast<QLineEdit *>(watched)));
+        if (enter && at >= 0) {
+            m_filters.at((at + 1) % m_filters.size())->setFocus();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace lumivista
