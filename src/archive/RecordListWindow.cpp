@@ -231,7 +231,7 @@ QLineEdit *RecordListWindow::filter(const QString &name) const
 
 QStringList RecordListWindow::lines() const
 {
-    return m_model->lines();
+    return m_model->lines().toStringList();
 }
 
 int RecordListWindow::selectedRow() const
@@ -267,7 +267,7 @@ void RecordListWindow::showEvent(QShowEvent *event)
 void RecordListWindow::loadList()
 {
     // Whatever goes wrong, the list shows what was read so far.
-    QStringList lines;
+    LineList lines;
     try {
         RecordFile file(RecordFile::pathFor(*m_member.line.layout()), *m_member.line.layout());
         const QDate today = m_registry.services().clock.today();
@@ -277,7 +277,7 @@ void RecordListWindow::loadList()
         file.scan([&](qint64, const RecordView &record) {
             if (!rule || rule(record, today)) {
                 format.buildBytes(record.bytes(), line);
-                lines.append(Text::fromCp1252(line));
+                lines.append(line);
             }
             return true;
         });
@@ -289,7 +289,7 @@ void RecordListWindow::loadList()
     showLines(lines);
 }
 
-void RecordListWindow::showLines(QStringList lines)
+void RecordListWindow::showLines(LineList lines)
 {
     m_model->setLines(std::move(lines));
     lblTrovate->setText(s("Il presente riepilogo contiene %1 schede.").arg(m_model->rowCount()));
@@ -304,7 +304,7 @@ void RecordListWindow::btnCercaClick()
             inUse.append({m_member.filters.at(i).field, text});
     }
     lblConta->setText(QString::number(inUse.size()));
-    QStringList found;
+    LineList found;
     try {
         RecordFile file(RecordFile::pathFor(*m_member.line.layout()), *m_member.line.layout());
         found = RecordSearch::lines(file, m_member.line, inUse, {}, m_member.sorted);
@@ -334,7 +334,7 @@ void RecordListWindow::btnTrovaClick()
         selected = 0;
         selectRow(0);
     }
-    const QStringList &lines = m_model->lines();
+    const LineList &lines = m_model->lines();
     const int row = m_find.next(count, selected, txtTrova->text(), [&lines](int r) { return lines.at(r); });
     if (row >= 0)
         selectRow(row);
@@ -342,7 +342,8 @@ void RecordListWindow::btnTrovaClick()
 
 void RecordListWindow::btnStampaClick()
 {
-    ListPrinter::print(m_registry.services(), this, m_member.printTitle, m_model->lines(), m_member.printFooter);
+    ListPrinter::print(m_registry.services(), this, m_member.printTitle, m_model->lines().toStringList(),
+                        m_member.printFooter);
 }
 
 void RecordListWindow::pickSelected()

@@ -1,5 +1,6 @@
 #pragma once
 #include "archive/ListMember.h"
+#include "core/LineList.h"
 #include <QDialog>
 
 class QLabel;
@@ -61,7 +62,7 @@ private:
     QWidget *buildFilterPanel();
     QWidget *buildResultPanel();
     void loadList();
-    void showLines(QStringList lines);
+    void showLines(LineList lines);
 
     WindowRegistry &m_registry;
     ListMember m_member;

@@ -3,6 +3,9 @@
 #include "ShortText.h"
 #include "Text.h"
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <vector>
 
 namespace lumivista {
 
@@ -50,6 +53,29 @@ QByteArrayView trimmed(QByteArrayView bytes)
     return bytes.sliced(begin, end - begin);
 }
 
+/** For each Windows-1252 byte, its place in the order of compareFoldedAZ: the
+ *  letters a to z with A to Z, everything else by its character code. Sorting
+ *  byte keys made with it sorts the decoded lines exactly as that comparison. */
+const std::array<unsigned char, 256> &sortRank()
+{
+    static const std::array<unsigned char, 256> rank = [] {
+        std::array<char16_t, 256> code{};
+        for (int b = 0; b < 256; ++b) {
+            char16_t c = Text::fromCp1252(char(b)).unicode();
+            code[b] = c >= u'a' && c <= u'z' ? char16_t(c - u'a' + u'A') : c;
+        }
+        std::array<char16_t, 256> sorted = code;
+        std::sort(sorted.begin(), sorted.end());
+        std::array<unsigned char, 256> r{};
+        for (int b = 0; b < 256; ++b) {
+            const auto distinct = std::unique(sorted.begin(), sorted.end());
+            r[b] = static_cast<unsigned char>(std::lower_bound(sorted.begin(), distinct, code[b]) - sorted.begin());
+        }
+        return r;
+    }();
+    return rank;
+}
+
 } // namespace
 
 bool RecordSearch::fieldContains(QByteArrayView field, const QString &text)
@@ -57,8 +83,8 @@ bool RecordSearch::fieldContains(QByteArrayView field, const QString &text)
     return containsFolded(field, foldedBytes(text));
 }
 
-QStringList RecordSearch::lines(RecordFile &file, const LineFormat &format, const QList<FieldFilter> &filters,
-                                const Rule &rule, bool sorted)
+LineList RecordSearch::lines(RecordFile &file, const LineFormat &format, const QList<FieldFilter> &filters,
+                             const Rule &rule, bool sorted)
 {
     struct Compiled
     {
@@ -72,7 +98,7 @@ QStringList RecordSearch::lines(RecordFile &file, const LineFormat &format, cons
         const int index = layout.indexOf(filter.field);
         compiled.append({layout.offset(index), layout.field(index).capacity, foldedBytes(filter.text)});
     }
-    QStringList result;
+    LineList result;
     QByteArray line;
     file.seek(0);
     file.scan([&](qint64, const RecordView &record) {
@@ -82,7 +108,7 @@ QStringList RecordSearch::lines(RecordFile &file, const LineFormat &format, cons
         if (rule && !rule(record))
             return true;
         format.buildBytes(record.bytes(), line);
-        result.append(Text::fromCp1252(line));
+        result.append(line);
         return true;
     });
     if (sorted)
@@ -105,10 +131,27 @@ std::optional<qint64> RecordSearch::lastWithLine(RecordFile &file, const LineFor
     return found;
 }
 
-void RecordSearch::sort(QStringList &lines)
+void RecordSearch::sort(LineList &lines)
 {
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const QString &a, const QString &b) { return Text::compareFoldedAZ(a, b) < 0; });
+    // Byte keys compared with memcmp: a large archive sorts in a fraction of the
+    // time that comparing decoded lines would take.
+    const std::array<unsigned char, 256> &rank = sortRank();
+    const QByteArray &buffer = lines.buffer();
+    QByteArray keys(buffer.size(), Qt::Uninitialized);
+    const auto *from = reinterpret_cast<const unsigned char *>(buffer.constData());
+    auto *to = reinterpret_cast<unsigned char *>(keys.data());
+    for (qsizetype i = 0; i < buffer.size(); ++i)
+        to[i] = rank[from[i]];
+    std::vector<quint32> order(size_t(lines.size()));
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = quint32(i);
+    std::stable_sort(order.begin(), order.end(), [&](quint32 a, quint32 b) {
+        const qsizetype aLength = lines.bytes(a).size();
+        const qsizetype bLength = lines.bytes(b).size();
+        const int c = std::memcmp(to + lines.offset(a), to + lines.offset(b), size_t(qMin(aLength, bLength)));
+        return c != 0 ? c < 0 : aLength < bLength;
+    });
+    lines.permute(order);
 }
 
 } // namespace lumivista

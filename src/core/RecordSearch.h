@@ -1,5 +1,6 @@
 #pragma once
 #include "LineFormat.h"
+#include "LineList.h"
 #include <QStringList>
 #include <functional>
 #include <optional>
@@ -23,8 +24,8 @@ public:
 
     /** The lines of the records that every filter matches and the rule (if any)
      *  admits, in file order or sorted. Throws ArchiveError. */
-    static QStringList lines(RecordFile &file, const LineFormat &format, const QList<FieldFilter> &filters,
-                             const Rule &rule, bool sorted);
+    static LineList lines(RecordFile &file, const LineFormat &format, const QList<FieldFilter> &filters,
+                          const Rule &rule, bool sorted);
     /** The index of the last record in file order whose line, trimmed, equals
      *  the given line, trimmed. Throws ArchiveError. */
     static std::optional<qint64> lastWithLine(RecordFile &file, const LineFormat &format, const QString &line);
@@ -32,8 +33,9 @@ public:
     /** A filter matches when its text occurs in the field with only the letters
      *  A to Z folded; accented letters must match exactly. */
     static bool fieldContains(QByteArrayView field, const QString &text);
-    /** By line text, folding only A to Z; other characters by their code. */
-    static void sort(QStringList &lines);
+    /** By line text, folding only A to Z; other characters by their code.
+     *  Equal lines keep their order. */
+    static void sort(LineList &lines);
 };
 
 } // namespace lumivista

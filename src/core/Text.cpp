@@ -1,4 +1,5 @@
 #include "Text.h"
+#include <array>
 
 namespace lumivista {
 
@@ -90,13 +91,19 @@ QString Text::fromCp1252(const char *data, int length)
 {
     if (!data || length <= 0)
         return QString();
+    // One table of all 256 characters: no branch per byte, which matters when a
+    // list decodes 100,000 lines.
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[b] = char16_t((b & 0xE0) == 0x80 ? kHigh[b - 0x80] : b);
+        return t;
+    }();
     QString out(length, Qt::Uninitialized);
-    QChar *dst = out.data();
+    auto *dst = reinterpret_cast<char16_t *>(out.data());
     const auto *src = reinterpret_cast<const unsigned char *>(data);
-    for (int i = 0; i < length; ++i) {
-        const unsigned char b = src[i];
-        dst[i] = QChar(char16_t((b & 0xE0) == 0x80 ? kHigh[b - 0x80] : b));
-    }
+    for (int i = 0; i < length; ++i)
+        dst[i] = table[src[i]];
     return out;
 }
 

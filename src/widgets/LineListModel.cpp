@@ -9,16 +9,13 @@ LineListModel::LineListModel(const QFont &font, QObject *parent)
 {
 }
 
-void LineListModel::setLines(QStringList lines)
+void LineListModel::setLines(LineList lines)
 {
     beginResetModel();
     m_lines = std::move(lines);
     // A fixed-pitch font: the longest line in characters is the widest.
-    qsizetype longest = 0;
-    for (const QString &line : m_lines)
-        longest = qMax(longest, line.size());
     const QFontMetrics metrics(m_font);
-    const int width = metrics.horizontalAdvance(QString(longest, QLatin1Char('M'))) + 8;
+    const int width = metrics.horizontalAdvance(QLatin1Char('M')) * int(m_lines.longest()) + 8;
     m_itemSize = QSize(qMax(1600, width), metrics.height() + 2);
     endResetModel();
 }
