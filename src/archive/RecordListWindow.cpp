@@ -101,7 +101,7 @@ QWidget *RecordListWindow::buildFilterPanel()
                                     s("blue"), panel));
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(24);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(4);
     layout->addLayout(grid);
     for (int i = 0; i < m_member.filters.size(); ++i) {
         const ListFilter &f = m_member.filters.at(i);
@@ -114,8 +114,9 @@ QWidget *RecordListWindow::buildFilterPanel()
         edit->installEventFilter(this);
         const int row = (i % 5) * 2;
         const int column = i / 5;
-        grid->addWidget(label, row, column);
+        grid->addWidget(label, row, column, Qt::AlignBottom);
         grid->addWidget(edit, row + 1, column);
+        grid->setRowMinimumHeight(row, 30);
         new FocusFrame(QStringLiteral("effCampo%1").arg(i + 1, 2, 10, QLatin1Char('0')), edit, 3);
         m_filters.append(edit);
     }

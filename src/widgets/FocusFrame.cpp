@@ -3,7 +3,9 @@
 
 namespace lumivista {
 
-FocusFrame::FocusFrame(const QString &name, QWidget *edit, int margin) : QFrame(edit->parentWidget())
+FocusFrame::FocusFrame(const QString &name, QWidget *edit, int margin)
+    : QFrame(edit->parentWidget())
+    , m_margin(margin)
 {
     setObjectName(name);
     setGeometry(edit->geometry().adjusted(-margin, -margin, margin, margin));
@@ -20,6 +22,9 @@ bool FocusFrame::eventFilter(QObject *watched, QEvent *event)
         show();
     else if (event->type() == QEvent::FocusOut)
         hide();
+    // An edit placed by a layout moves after the frame was made: follow it.
+    else if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        setGeometry(static_cast<QWidget *>(watched)->geometry().adjusted(-m_margin, -m_margin, m_margin, m_margin));
     return QFrame::eventFilter(watched, event);
 }
 

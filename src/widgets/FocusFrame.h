@@ -14,6 +14,9 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    int m_margin;
 };
 
 } // namespace lumivista
