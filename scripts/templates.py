@@ -274,11 +274,90 @@ def summary_list():
             ]}
 
 
+NAVY = "#000080"
+# The exam cells as the exam window's grids hold them (clients/ExamMap.cpp): [row][column], 0 = none.
+RIGHT = [[8, 7, 6, 5, 4, 3, 2], [15, 16, 32, 31, 30, 0, 28], [21, 22, 23, 24, 36, 37, 0]]
+LEFT = [[1, 9, 10, 11, 12, 13, 14], [27, 26, 25, 17, 18, 0, 20], [38, 39, 40, 41, 42, 43, 0]]
+DISTANCES = [[19, 29, 33], [34, 35, 64], [65, 66, 67]]
+TESTS = [[44, 45, 46], [47, 48, 49]]
+VISUS = [[50, 51, 52], [53, 54, 55]]
+AUTO = [[56, 57, 58, 59], [60, 61, 62, 63]]
+# The template spells three names in lower case; the lookup ignores case.
+LOWER = {22, 32, 62}
+
+
+def cell(n):
+    return ("txtdente%02d" if n in LOWER else "txtDente%02d") % n
+
+
+def grid(x, y, label_w, col_w, heads, rows, cells, head=None):
+    """A small grid: navy column heads, bisque row labels, framed value cells."""
+    o = []
+    if head is not None:
+        o.append(text(x, y, label_w, 4, head, size=5, align="center", fill=NAVY, color=WHITE))
+    for c, h in enumerate(heads):
+        o.append(text(x + label_w + c * col_w, y, col_w, 4, h, size=5, align="center", fill=NAVY, color=WHITE))
+    for r, label in enumerate(rows):
+        ry = y + 4 + 6 * r
+        o.append(text(x, ry, label_w, 6, label, size=6, align="center", fill=BISQUE, frame=True))
+        for c, n in enumerate(cells[r]):
+            if n:
+                o.append(value(x + label_w + c * col_w, ry, col_w, 6, cell(n), "", size=7, align="center"))
+    return o
+
+
+def exam_sheet():
+    o = [band(1, "ESAME OPTOMETRICO - SISTEMA TABO", size=12, h=7)]
+    for x, w, caption, name in ((1, 42, "DATA ESAME", "txtDataEsame"), (45, 144, "OCULISTA", "txtOculista")):
+        o.append(band(12, caption, fill=BISQUE, x=x, w=w, h=4.5))
+        o.append(value(x, 16.5, w, 6, name, "", size=9, align="center"))
+    o.append(picture(89, 24, 12, 12, "pictures/cliente.svg"))
+    o.append(band(38, "DATI CLIENTE"))
+    for i, (caption, name) in enumerate((("Cognome e nome:", "txtName"), ("Tel. cellulare:", "txtMobilePhone"),
+                                         ("Codice fiscale:", "txtTaxNumber"), ("Età:", "txtEta"))):
+        y = 43 + 6 * i
+        o.append(text(1, y, 42, 6, caption, size=8, fill=BISQUE, frame=True))
+        o.append(value(44, y, 145, 6, name, "", size=8))
+    for x, caption in ((1, "OCCHIO DESTRO"), (99, "OCCHIO SINISTRO")):
+        o.append(rect(x, 71, 90, 36, frame=True))
+        o.append(band(71, caption, x=x, w=90))
+        o.append(picture(x + 20, 77.5, 50, 28, "pictures/tabo.svg"))
+    heads = ["SFERA", "CILINDRO", "ASSE", "PRISMA", "BASE", "ADDIZ", "VISUS"]
+    for c, h in enumerate(heads):
+        o.append(text(1 + 12 * c, 109, 12, 4, h, size=5, align="center", fill=NAVY, color=WHITE))
+        o.append(text(105 + 12 * c, 109, 12, 4, h, size=5, align="center", fill=NAVY, color=WHITE))
+    o.append(text(85, 109, 20, 4, "DISTANZA", size=5, align="center", fill=NAVY, color=WHITE))
+    for r, label in enumerate(("LONTANO", "VICINO", "INTERMEDIA")):
+        y = 113 + 6 * r
+        o.append(text(85, y, 20, 6, label, size=6, align="center", fill=BISQUE, frame=True))
+        for c in range(7):
+            for x0, cells in ((1, RIGHT), (105, LEFT)):
+                if cells[r][c]:
+                    o.append(value(x0 + 12 * c, y, 12, 6, cell(cells[r][c]), "", size=7, align="center"))
+    o.append(band(135, "DISTANZA INTERPUPILLARE", x=44, w=102))
+    o += grid(44, 140, 30, 24, ["DX", "SX", "TOTALE"], ["LONTANO", "VICINO", "INTERMEDIA"], DISTANCES, head="")
+    o.append(rect(1, 169, 112, 23, frame=True))
+    o.append(band(169, "TEST PRELIMINARI", x=1, w=112))
+    o += grid(2, 174, 17, 12.5, ["DOMINANTE", "FORIE NAT.", "FORIE COR."], ["LONTANO", "VICINO"], TESTS, head="")
+    o += grid(58, 174, 17, 12.5, ["VISUS DX", "BINOC.", "VISUS SX"], ["NATURALE", "CORRETTO"], VISUS, head="")
+    o.append(rect(117, 169, 72, 23, frame=True))
+    o.append(band(169, "AUTOREFRATTOMETRO", x=117, w=72))
+    o += grid(118, 174, 10, 15, ["SFERA", "CILINDRO", "ASSE", "VISUS"], ["DX", "SX"], AUTO, head="")
+    for y, caption, name, fill in ((197, "PROBLEMI VISIVI DA VICINO", "txtPathologies", ROYAL),
+                                   (214, "PROBLEMI VISIVI DA LONTANO", "txtDrugs", BISQUE),
+                                   (245, "OCCHIALI", "txtAllergies", ROYAL),
+                                   (262, "LENTI A CONTATTO", "txtProblems", BISQUE)):
+        o.append(band(y, caption, fill=fill))
+        o.append(value(1, y + 5, W, 6, name, "", size=9, align="center"))
+    o.append(picture(80, 231, 30, 10, "pictures/occhiali.svg"))
+    return document("Esame Optometrico", o)
+
+
 def main():
     files = {"PrescrizioneOcchiali.json": glasses(), "PrescrizioneLenti.json": lenses(),
              "Conformita.json": declaration(), "IstruzioniUso.json": instructions(),
              "SchedaCliente.json": client_sheet(), "SchedaAppuntamento.json": appointment_sheet(),
-             "Riepilogo.json": summary_list()}
+             "Riepilogo.json": summary_list(), "EsameOptometrico.json": exam_sheet()}
     for name, content in files.items():
         with open(os.path.join(ROOT, name), "w", encoding="utf-8") as f:
             json.dump(content, f, ensure_ascii=False, indent=1)

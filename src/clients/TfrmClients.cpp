@@ -6,6 +6,7 @@
 #include "report/ReportTemplate.h"
 #include "ClientHelp.h"
 #include "TfrmCodFisc.h"
+#include "TfrmDentalCondition.h"
 #include "TfrmPartitaIva.h"
 #include "widgets/Modal.h"
 #include <algorithm>
@@ -134,8 +135,7 @@ CardLayout screenOf(const CardCommands &names)
     side.commands = {
         {s("btnCondition"), s("Privacy"), s("privacy"),
          s("Stampa la liberatoria per il consenso al trattamento dei dati personali."), false},
-        {s("btnHistory"), s("Esame"), s("exam"), s("Registra o modifica l'esame optometrico più recente del cliente."),
-         false},
+        {s("btnHistory"), s("Esame"), s("exam"), s("Registra o modifica l'esame optometrico più recente del cliente.")},
         {s("btnFolder"), s("Cartella"), s("folder"), s("Apri la cartella associata al cliente."), false},
     };
     l.fieldCommands = {
@@ -231,6 +231,24 @@ TfrmClients::TfrmClients(WindowRegistry &registry, QWidget *parent)
     onClick(s("btnPartitaIva"), &TfrmClients::btnPartitaIvaClick);
     onClick(s("icoIssues"), &TfrmClients::icoIssuesClick);
     onClick(s("cmdPrint"), &TfrmClients::cmdPrintClick);
+    onClick(s("btnHistory"), &TfrmClients::btnHistoryClick);
+}
+
+void TfrmClients::btnHistoryClick()
+{
+    // The exam travels with the record: it needs a stored card with a name.
+    if (position().isEmpty()) {
+        services().messages.warning(s("Attenzione: salvare la scheda del cliente prima di accedere alla schermata "
+                                      "dell'esame optometrico."));
+        return;
+    }
+    if (DocumentPrint::shown(this, s("txtName")).isEmpty()) {
+        services().messages.warning(s("Attenzione: compilare il campo relativo al nome del cliente prima di accedere "
+                                      "alla schermata dell'esame optometrico."));
+        focusControl(s("txtName"));
+        return;
+    }
+    Modal::run(new TfrmDentalCondition(services(), *this, this));
 }
 
 DocumentPrint TfrmClients::printout() const

@@ -21,6 +21,8 @@ public:
     /** The card sheet, filled from the controls as shown; no guard of its own. */
     DocumentPrint printout() const;
     void cmdPrintClick();
+    /** Opens the exam of a stored client with a name. */
+    void btnHistoryClick();
 };
 
 } // namespace lumivista

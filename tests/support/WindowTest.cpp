@@ -19,6 +19,9 @@ void WindowTest::startWindowTest()
     Q_UNUSED(styled);
     folder = std::make_unique<TestFolder>();
     fakes = std::make_unique<FakeServices>();
+    // LUMIVISTA_PDF_OUT=<folder> keeps every printout of the tests as a PDF, to look at.
+    if (qEnvironmentVariableIsSet("LUMIVISTA_PDF_OUT"))
+        fakes->printer.keepPdfIn(qEnvironmentVariable("LUMIVISTA_PDF_OUT"));
     context = std::make_unique<AppContext>(fakes->services());
 }
 

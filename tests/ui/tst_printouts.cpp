@@ -126,8 +126,6 @@ private Q_SLOTS:
         home = std::make_unique<QWidget>();
         context->setWindow(WindowId::Home, home.get());
         fakes->clock.setNow(QDateTime(QDate(2025, 3, 3), QTime(9, 41, 7)));
-        if (qEnvironmentVariableIsSet("LUMIVISTA_PDF_OUT"))
-            fakes->printer.keepPdfIn(qEnvironmentVariable("LUMIVISTA_PDF_OUT"));
     }
     void cleanup()
     {
