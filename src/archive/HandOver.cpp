@@ -10,6 +10,7 @@ struct Target
     const char *key;
     WindowId window;
     QStringList controls;
+    HandOver::Purpose purpose = HandOver::Purpose::Values;
 };
 
 QStringList clientLines()
@@ -17,6 +18,15 @@ QStringList clientLines()
     QStringList names;
     for (int i = 1; i <= 5; ++i)
         names << QStringLiteral("txtClienteRigo%1").arg(i, 2, 10, QLatin1Char('0'));
+    return names;
+}
+
+QStringList attachmentLabels()
+{
+    QStringList names;
+    for (const char *kind : {"lblFile", "lblDesc"})
+        for (int i = 1; i <= 3; ++i)
+            names << QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(i, 2, 10, QLatin1Char('0'));
     return names;
 }
 
@@ -35,16 +45,20 @@ const QList<Target> &table()
         {"scadenze", WindowId::Appointments,
          {QStringLiteral("txtContatto"), QStringLiteral("txtTel"), QStringLiteral("txtCel"), QStringLiteral("txtEmail"),
           QStringLiteral("txtLuogo")}},
+        // The attachment window: three file names, then three descriptions.
+        {"clients", WindowId::Clients, attachmentLabels(), HandOver::Purpose::Attachments},
+        {"occhiali", WindowId::Glasses, attachmentLabels(), HandOver::Purpose::Attachments},
+        {"lenti", WindowId::Lenses, attachmentLabels(), HandOver::Purpose::Attachments},
     };
     return targets;
 }
 
 } // namespace
 
-QList<QWidget *> HandOver::targets(const WindowRegistry &registry, const QString &key)
+QList<QWidget *> HandOver::targets(const WindowRegistry &registry, const QString &key, Purpose purpose)
 {
     for (const Target &t : table()) {
-        if (key != QLatin1String(t.key))
+        if (key != QLatin1String(t.key) || t.purpose != purpose)
             continue;
         QWidget *window = registry.window(t.window);
         if (!window)
@@ -61,9 +75,9 @@ QList<QWidget *> HandOver::targets(const WindowRegistry &registry, const QString
     return {};
 }
 
-bool HandOver::deliver(const WindowRegistry &registry, const QString &key, const QStringList &values)
+bool HandOver::deliver(const WindowRegistry &registry, const QString &key, const QStringList &values, Purpose purpose)
 {
-    const QList<QWidget *> controls = targets(registry, key);
+    const QList<QWidget *> controls = targets(registry, key, purpose);
     if (controls.isEmpty() || controls.size() != values.size())
         return false;
     for (int i = 0; i < controls.size(); ++i)

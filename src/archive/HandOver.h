@@ -13,13 +13,19 @@ namespace lumivista {
 class HandOver
 {
 public:
+    /** The same key names a window for more than one kind of result: values
+     *  picked for its fields (dates, an imported client) or its attachments. */
+    enum class Purpose { Values, Attachments };
+
     /** The controls a key writes into, in the order the values come; empty for an
      *  unknown key or a window that is not there. */
-    static QList<QWidget *> targets(const WindowRegistry &registry, const QString &key);
+    static QList<QWidget *> targets(const WindowRegistry &registry, const QString &key,
+                                    Purpose purpose = Purpose::Values);
 
     /** Writes values into the key's controls, trimmed; false (and nothing written)
      *  for an unknown key, a missing window or a count that does not match. */
-    static bool deliver(const WindowRegistry &registry, const QString &key, const QStringList &values);
+    static bool deliver(const WindowRegistry &registry, const QString &key, const QStringList &values,
+                        Purpose purpose = Purpose::Values);
 
     /** deliver() bound to a registry, for windows that must not know the registry. */
     static std::function<bool(const QString &, const QStringList &)> deliverer(const WindowRegistry &registry);

@@ -4,6 +4,7 @@
 #include "core/ExportColumns.h"
 #include "archive/PrescriptionHelp.h"
 #include "archive/PrintConfirmation.h"
+#include "archive/TfrmAllegaCartella.h"
 #include "report/ReportTemplate.h"
 #include "widgets/Modal.h"
 #include "archive/TfrmNumerazione.h"
@@ -62,7 +63,7 @@ CardLayout screenOf(const PrescriptionTraits &traits, const CardCommands &names)
     CardLayout l;
     l.topBar = {
         {{standard.newRecord(), standard.duplicate(), standard.save(), standard.find()}},
-        {{{s("cmdAllega"), s("Allega"), s("attach"), s("Allega file alla prescrizione corrente."), false}}},
+        {{{s("cmdAllega"), s("Allega"), s("attach"), s("Allega file alla prescrizione corrente.")}}},
         {{{s("cmdAnteprima"), s("Anteprima"), s("preview"),
            s("Visualizza l'anteprima di stampa della prescrizione corrente.")},
           {s("cmdStampa"), s("Stampa prescrizione"), s("print"), s("Stampa la prescrizione corrente.")}}},
@@ -282,6 +283,8 @@ PrescriptionCard::PrescriptionCard(WindowRegistry &registry, PrescriptionTraits 
     btnFocus->setFlat(true);
     btnFocus->setAccessibleName(s("Calcolo importi"));
 
+    connect(button(s("cmdAllega")), &QToolButton::clicked, this,
+            [this] { TfrmAllegaCartella::run(this->registry(), m_traits.key, this); });
     onClick(s("cmdAnteprima"), &PrescriptionCard::cmdAnteprimaClick);
     onClick(s("cmdStampa"), &PrescriptionCard::cmdStampaClick);
     if (m_traits.declaration)

@@ -6,7 +6,10 @@
 #include "report/ReportTemplate.h"
 #include "ClientHelp.h"
 #include "TfrmCodFisc.h"
+#include "TfrmAttachedFolder.h"
 #include "TfrmDentalCondition.h"
+#include "TfrmPrivacy.h"
+#include "archive/TfrmAllegaCartella.h"
 #include "TfrmPartitaIva.h"
 #include "widgets/Modal.h"
 #include <algorithm>
@@ -119,7 +122,7 @@ CardLayout screenOf(const CardCommands &names)
     CardLayout l;
     l.topBar = {
         {{standard.newRecord(), standard.duplicate(), standard.save(), standard.find()}},
-        {{{s("cmdAttach"), s("Allega"), s("attach"), s("Allega file alla scheda corrente."), false},
+        {{{s("cmdAttach"), s("Allega"), s("attach"), s("Allega file alla scheda corrente.")},
           {s("cmdPrint"), s("Stampa"), s("print"), s("Stampa la scheda corrente.")}}},
         {standard.navigation()},
         // The notice and the help text send the user to "the yellow triangle" for this list.
@@ -134,9 +137,9 @@ CardLayout screenOf(const CardCommands &names)
     side.picture = s("client");
     side.commands = {
         {s("btnCondition"), s("Privacy"), s("privacy"),
-         s("Stampa la liberatoria per il consenso al trattamento dei dati personali."), false},
+         s("Stampa la liberatoria per il consenso al trattamento dei dati personali.")},
         {s("btnHistory"), s("Esame"), s("exam"), s("Registra o modifica l'esame optometrico più recente del cliente.")},
-        {s("btnFolder"), s("Cartella"), s("folder"), s("Apri la cartella associata al cliente."), false},
+        {s("btnFolder"), s("Cartella"), s("folder"), s("Apri la cartella associata al cliente.")},
     };
     l.fieldCommands = {
         {s("btnCodFisc"), s("Codice fiscale"), s("taxcode"), s("Controlla il codice fiscale.")},
@@ -232,6 +235,25 @@ TfrmClients::TfrmClients(WindowRegistry &registry, QWidget *parent)
     onClick(s("icoIssues"), &TfrmClients::icoIssuesClick);
     onClick(s("cmdPrint"), &TfrmClients::cmdPrintClick);
     onClick(s("btnHistory"), &TfrmClients::btnHistoryClick);
+    onClick(s("btnCondition"), &TfrmClients::btnConditionClick);
+    onClick(s("btnFolder"), &TfrmClients::btnFolderClick);
+    connect(button(s("cmdAttach")), &QToolButton::clicked, this,
+            [this] { TfrmAllegaCartella::run(this->registry(), s("clients"), this); });
+}
+
+void TfrmClients::btnConditionClick()
+{
+    Modal::run(new TfrmPrivacy(services(), *this, this));
+}
+
+void TfrmClients::btnFolderClick()
+{
+    if (position().isEmpty()) {
+        services().messages.warning(s("Attenzione: l'abbinamento di una cartella ad un cliente può avvenire soltanto "
+                                      "dopo che la scheda è stata inserita in archivio."));
+        return;
+    }
+    Modal::run(new TfrmAttachedFolder(services(), position(), this));
 }
 
 void TfrmClients::btnHistoryClick()

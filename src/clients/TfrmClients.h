@@ -23,6 +23,9 @@ public:
     void cmdPrintClick();
     /** Opens the exam of a stored client with a name. */
     void btnHistoryClick();
+    void btnConditionClick();
+    /** The client's own folder; a card never saved has none. */
+    void btnFolderClick();
 };
 
 } // namespace lumivista

@@ -58,4 +58,22 @@ bool Settings::writeNumberingStart(PrescriptionKind kind, const QString &value)
     return IniFile::write(path(), numberingSection(kind), startKey, Text::trim(value));
 }
 
+QHash<QString, QString> Settings::privacy(const QStringList &keys)
+{
+    const QString file = path();
+    QHash<QString, QString> values;
+    for (const QString &key : keys)
+        values.insert(key, Text::trim(IniFile::read(file, privacySection(), key)));
+    return values;
+}
+
+bool Settings::writePrivacy(const QHash<QString, QString> &values)
+{
+    const QString file = path();
+    bool ok = true;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        ok = IniFile::write(file, privacySection(), it.key(), Text::trim(it.value())) && ok;
+    return ok;
+}
+
 } // namespace lumivista

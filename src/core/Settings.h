@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -29,6 +30,12 @@ public:
     /** The raw "Inizio" text of the kind (empty when missing). */
     static std::optional<QString> numberingStart(PrescriptionKind kind);
     [[nodiscard]] static bool writeNumberingStart(PrescriptionKind kind, const QString &value);
+
+    /** Section "Modulo Privacy": the shop's data for the consent form, by key
+     *  ("Centro Ottico", "Comune Sede", ...), each trimmed; missing keys are empty. */
+    static QString privacySection() { return QStringLiteral("Modulo Privacy"); }
+    static QHash<QString, QString> privacy(const QStringList &keys);
+    [[nodiscard]] static bool writePrivacy(const QHash<QString, QString> &values);
 };
 
 } // namespace lumivista

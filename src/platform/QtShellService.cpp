@@ -37,6 +37,8 @@ QUrl QtShellService::urlFor(const QString &target)
         return localUrl(bare);
     if (isLink(bare))
         return QUrl(bare, QUrl::TolerantMode);
+    if (bare.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return QUrl(bare, QUrl::StrictMode);
     if (QFileInfo::exists(bare))
         return localUrl(bare);
     // Any other scheme ("file:", "tel:", ...) goes to the desktop as written; a

@@ -131,16 +131,16 @@ private Q_SLOTS:
         QCOMPARE(link->palette().color(QPalette::WindowText).rgba(), 0xFF00008Bu);
     }
 
-    void userGuideNamesTheGreyButtons_data()
+    void everyButtonWorks_data()
     {
         QTest::addColumn<QString>("app");
         for (const char *app : {"clienti", "agenda", "appuntamenti", "occhiali", "lenti"})
             QTest::newRow(app) << QString::fromLatin1(app);
     }
 
-    /** The user guide lists, for each working window, the buttons that are still
-     *  grey in this version, and no other: it must change when they do. */
-    void userGuideNamesTheGreyButtons()
+    /** Every button of every working window does what the guide describes: none
+     *  is left grey for a later version, and the guide promises no such thing. */
+    void everyButtonWorks()
     {
         QFETCH(QString, app);
         TestFolder folder;
@@ -162,23 +162,15 @@ private Q_SLOTS:
             if (!button->isEnabled())
                 grey << (button->accessibleName().isEmpty() ? button->text() : button->accessibleName());
         }
-        grey.sort();
+        QCOMPARE(grey, QStringList());
 
         const QString source = QFINDTESTDATA("../../docs/guida.html");
         QVERIFY(!source.isEmpty());
         QFile file(source);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString html = QString::fromUtf8(file.readAll());
-        const QRegularExpression row(QStringLiteral("<tr id=\"inattivi-%1\">(.*?)</tr>").arg(app),
-                                     QRegularExpression::DotMatchesEverythingOption);
-        const QRegularExpressionMatch match = row.match(html);
-        QVERIFY2(match.hasMatch(), qPrintable(app + QLatin1String(": ") + grey.join(QLatin1String(" | "))));
-        QStringList named;
-        const QRegularExpression bold(QStringLiteral("<b>(.*?)</b>"), QRegularExpression::DotMatchesEverythingOption);
-        for (auto it = bold.globalMatch(match.captured(1)); it.hasNext();)
-            named << it.next().captured(1).simplified();
-        named.sort();
-        QCOMPARE(named, grey);
+        QVERIFY(!html.contains(QLatin1String("inattivi-")));
+        QVERIFY(!html.contains(QLatin1String("non ancora disponibil")));
     }
 };
 
