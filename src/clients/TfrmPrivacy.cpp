@@ -82,16 +82,20 @@ TfrmPrivacy::TfrmPrivacy(Services &services, const QWidget &card, QWidget *paren
     setModal(true);
 
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 10, 12, 10);
+    layout->setContentsMargins(12, 8, 12, 8);
+    layout->setSpacing(6);
     auto *banner = new QLabel(s("CONSENSO AL TRATTAMENTO DEI DATI PERSONALI E SENSIBILI"), this);
     banner->setObjectName(s("imgBanner"));
     banner->setAlignment(Qt::AlignCenter);
+    banner->setWordWrap(true);
     banner->setAccessibleName(banner->text());
     layout->addWidget(banner);
 
     // The shop: two full lines, then pairs.
     QFrame *shop = box("panCentro", this);
     auto *shopGrid = new QGridLayout(shop);
+    shopGrid->setContentsMargins(6, 4, 6, 4);
+    shopGrid->setVerticalSpacing(0);
     shopGrid->addWidget(field(s("txtStudioDent"), s("Centro ottico:"), shop), 0, 0, 1, 2);
     shopGrid->addWidget(field(s("txtTelDent"), s("Recapiti telefonici:"), shop), 1, 0, 1, 2);
     shopGrid->addWidget(field(s("txtIvaDent"), s("Partita IVA:"), shop), 2, 0);
@@ -109,6 +113,8 @@ TfrmPrivacy::TfrmPrivacy(Services &services, const QWidget &card, QWidget *paren
 
     QFrame *client = box("panCliente", this);
     auto *clientGrid = new QGridLayout(client);
+    clientGrid->setContentsMargins(6, 4, 6, 4);
+    clientGrid->setVerticalSpacing(0);
     clientGrid->addWidget(field(s("txtPaziente"), s("Cognome e nome Cliente:"), client), 0, 0, 1, 2);
     clientGrid->addWidget(field(s("txtComuneNasc"), s("Luogo di nascita:"), client), 1, 0, 1, 2);
     clientGrid->addWidget(field(s("txtDataNasc"), s("Data di nascita:"), client), 2, 0);
@@ -128,10 +134,10 @@ TfrmPrivacy::TfrmPrivacy(Services &services, const QWidget &card, QWidget *paren
 
     QFrame *footer = box("panData", this);
     auto *footerRow = new QHBoxLayout(footer);
+    footerRow->setContentsMargins(6, 4, 6, 4);
     footerRow->addWidget(field(s("txtData"), s("Data:"), footer), 2);
     footerRow->addWidget(field(s("txtLuogo"), s("Luogo:"), footer), 3);
     layout->addWidget(footer);
-    layout->addStretch(1);
 
     auto *buttons = new QHBoxLayout;
     layout->addLayout(buttons);
@@ -179,14 +185,15 @@ QWidget *TfrmPrivacy::field(const QString &name, const QString &label, QWidget *
 {
     auto *holder = new QWidget(parent);
     auto *column = new QVBoxLayout(holder);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(1);
+    column->setContentsMargins(3, 0, 3, 2); // room for the yellow frame around the edit
+    column->setSpacing(0);
     auto *caption = new QLabel(label, holder);
     caption->setProperty("caption", true);
     auto *line = new QLineEdit(holder);
     line->setObjectName(name);
     line->setAccessibleName(Text::trim(label).remove(QLatin1Char(':')));
     line->setProperty("privacyField", true);
+    line->setFixedHeight(24);
     caption->setBuddy(line);
     column->addWidget(caption);
     column->addWidget(line);
@@ -205,7 +212,7 @@ QComboBox *TfrmPrivacy::province(const QString &name, const QString &accessible,
     combo->setAccessibleName(accessible);
     combo->lineEdit()->setAccessibleName(accessible);
     combo->setProperty("privacyField", true);
-    combo->setFixedWidth(76);
+    combo->setFixedSize(76, 24);
     keepProvince(combo);
     new FocusFrame(QStringLiteral("eff") + name.mid(3), combo, 3);
     return combo;
