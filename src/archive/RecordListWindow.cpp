@@ -21,7 +21,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -109,7 +108,7 @@ QWidget *RecordListWindow::buildFilterPanel()
         label->setObjectName(QStringLiteral("lblCampo%1").arg(i + 1, 2, 10, QLatin1Char('0')));
         auto *edit = new QLineEdit(panel);
         edit->setObjectName(f.edit);
-        edit->setAccessibleName(Text::trim(f.label).remove(QRegularExpression(s(":$"))));
+        edit->setAccessibleName(f.label);
         label->setBuddy(edit);
         edit->installEventFilter(this);
         const int row = (i % 5) * 2;

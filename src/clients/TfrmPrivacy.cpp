@@ -191,7 +191,7 @@ QWidget *TfrmPrivacy::field(const QString &name, const QString &label, QWidget *
     caption->setProperty("caption", true);
     auto *line = new QLineEdit(holder);
     line->setObjectName(name);
-    line->setAccessibleName(Text::trim(label).remove(QLatin1Char(':')));
+    line->setAccessibleName(label);
     line->setProperty("privacyField", true);
     line->setFixedHeight(24);
     caption->setBuddy(line);

@@ -147,14 +147,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("footer");
         const QString cel = QStringLiteral("  Cel. ");
-        QTest::newRow("clients") << int(Clients) << "cmdFind" << "TfrmFindClients" << "Cognome e nome"
+        QTest::newRow("clients") << int(Clients) << "cmdFind" << "TfrmFindClients" << "Cognome e nome:"
                                  << QStringList{pad("Bianchi Rosa", 30) + cel + pad("333", 20) + "  Oculista: "
                                                     + pad("", 28) + "  Note: ",
                                                 pad("ROSSI Anna", 30) + cel + pad("222", 20) + "  Oculista: "
                                                     + pad("", 28) + "  Note: "}
                                  << "txtName=Bianchi Rosa" << "3" << "Riepilogo clienti in archivio"
                                  << "Printed on 10/12/2026";
-        QTest::newRow("glasses") << int(Glasses) << "cmdTrova" << "TfrmTrovaOcchiali" << "Cliente"
+        QTest::newRow("glasses") << int(Glasses) << "cmdTrova" << "TfrmTrovaOcchiali" << "Cliente:"
                                  << QStringList{pad("Bianchi Rosa", 30) + cel + pad("", 15) + "  Presc. n. " + pad("3", 12)
                                                     + "  Consegna: " + pad("", 10) + "  Tipo: " + pad("", 26)
                                                     + "  Totale: € ",
@@ -163,7 +163,7 @@ private Q_SLOTS:
                                                     + "  Totale: € "}
                                  << "txtNumPre=3" << "3" << "Riepilogo prescrizioni occhiali in archivio"
                                  << "Stampa eseguita in data 10/12/2026";
-        QTest::newRow("lenses") << int(Lenses) << "cmdTrova" << "TfrmTrovaLenti" << "Cliente"
+        QTest::newRow("lenses") << int(Lenses) << "cmdTrova" << "TfrmTrovaLenti" << "Cliente:"
                                 << QStringList{pad("Bianchi Rosa", 30) + cel + pad("", 15) + "  Presc. n. " + pad("3", 12)
                                                    + "  Data: " + pad("03/12/2026", 10) + "  Lente DX: " + pad("", 26)
                                                    + "  Totale: € ",
@@ -174,7 +174,7 @@ private Q_SLOTS:
                                 << "Stampa eseguita in data 10/12/2026";
         // Appointments stay in file order.
         QTest::newRow("appointments")
-            << int(Appointments) << "cmdTrova" << "TfrmTrovaScadenze" << "Cognome e nome cliente"
+            << int(Appointments) << "cmdTrova" << "TfrmTrovaScadenze" << "Cognome e nome cliente:"
             << QStringList{"Data: 09/12/2026  Ora: 10:30  " + pad("Consegna", 40) + "  Cliente: " + pad("ROSSI Anna", 30)
                                + cel + pad("", 14) + "  Importo: € ",
                            "Data: 01/12/2025  Ora: 11:00  " + pad("Visita", 40) + "  Cliente: " + pad("Bianchi Rosa", 30)
@@ -373,7 +373,7 @@ private Q_SLOTS:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                 QCOMPARE(QApplication::focusWidget()->objectName(), next);
             }
-            QCOMPARE(list->filter(QStringLiteral("txtOra"))->accessibleName(), QStringLiteral("Ora (hh:mm)"));
+            QCOMPARE(list->filter(QStringLiteral("txtOra"))->accessibleName(), QStringLiteral("Ora (hh:mm):"));
             click(list, QStringLiteral("btnCerca"));
             QTest::keyClick(list->txtTrova, Qt::Key_Return);
             QCOMPARE(QApplication::focusWidget(), list->btnTrova);
