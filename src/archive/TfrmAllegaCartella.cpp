@@ -91,7 +91,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(WindowRegistry &registry, const QString &
         auto *name = new QLineEdit(values.value(slot - 1), box);
         name->setObjectName(numbered("txtFile", slot));
         name->setReadOnly(true);
-        name->setAccessibleName(s("Nome %1° file allegato").arg(slot));
+        name->setAccessibleName(nameLabel->text());
         name->setProperty("slotName", true);
         nameLabel->setBuddy(name);
         auto *clear = new PictureButton(numbered("imgCancella", slot), s("Cancella %1° file allegato").arg(slot),
@@ -107,7 +107,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(WindowRegistry &registry, const QString &
         auto *descLabel = new QLabel(s("Descrizione %1° file allegato:").arg(slot), box);
         auto *desc = new QLineEdit(values.value(slot + 2), box);
         desc->setObjectName(numbered("txtDesc", slot));
-        desc->setAccessibleName(s("Descrizione %1° file allegato").arg(slot));
+        desc->setAccessibleName(descLabel->text());
         desc->setProperty("slotDesc", true);
         descLabel->setBuddy(desc);
         grid->addWidget(nameLabel, 0, 0, 1, 4);

@@ -99,14 +99,14 @@ TfrmPrivacy::TfrmPrivacy(Services &services, const QWidget &card, QWidget *paren
     shopGrid->addWidget(field(s("txtStudioDent"), s("Centro ottico:"), shop), 0, 0, 1, 2);
     shopGrid->addWidget(field(s("txtTelDent"), s("Recapiti telefonici:"), shop), 1, 0, 1, 2);
     shopGrid->addWidget(field(s("txtIvaDent"), s("Partita IVA:"), shop), 2, 0);
-    shopGrid->addWidget(field(s("txtCodFiscDent"), s("C.F."), shop), 2, 1);
+    shopGrid->addWidget(field(s("txtCodFiscDent"), s("C.F."), shop, s("Centro ottico")), 2, 1);
     auto *office = new QHBoxLayout;
     office->addWidget(field(s("txtCittaDent"), s("Comune sede legale:"), shop), 1);
     txtProvDent = province(s("txtProvDent"), s("Provincia sede legale"), shop);
     office->addWidget(txtProvDent, 0, Qt::AlignBottom);
     shopGrid->addLayout(office, 3, 0, 1, 2);
-    shopGrid->addWidget(field(s("txtIndirizzoDent"), s("Via e numero civico:"), shop), 4, 0);
-    shopGrid->addWidget(field(s("txtCapDent"), s("CAP:"), shop), 4, 1);
+    shopGrid->addWidget(field(s("txtIndirizzoDent"), s("Via e numero civico:"), shop, s("sede legale")), 4, 0);
+    shopGrid->addWidget(field(s("txtCapDent"), s("CAP:"), shop, s("sede legale")), 4, 1);
     shopGrid->setColumnStretch(0, 3);
     shopGrid->setColumnStretch(1, 2);
     layout->addWidget(shop);
@@ -118,14 +118,14 @@ TfrmPrivacy::TfrmPrivacy(Services &services, const QWidget &card, QWidget *paren
     clientGrid->addWidget(field(s("txtPaziente"), s("Cognome e nome Cliente:"), client), 0, 0, 1, 2);
     clientGrid->addWidget(field(s("txtComuneNasc"), s("Luogo di nascita:"), client), 1, 0, 1, 2);
     clientGrid->addWidget(field(s("txtDataNasc"), s("Data di nascita:"), client), 2, 0);
-    clientGrid->addWidget(field(s("txtCodFisc"), s("C.F."), client), 2, 1);
+    clientGrid->addWidget(field(s("txtCodFisc"), s("C.F."), client, s("Cliente")), 2, 1);
     auto *home = new QHBoxLayout;
     home->addWidget(field(s("txtComuneRes"), s("Comune di residenza:"), client), 1);
     txtProvRes = province(s("txtProvRes"), s("Provincia di residenza"), client);
     home->addWidget(txtProvRes, 0, Qt::AlignBottom);
     clientGrid->addLayout(home, 3, 0, 1, 2);
-    clientGrid->addWidget(field(s("txtIndirizzo"), s("Via e numero civico:"), client), 4, 0);
-    clientGrid->addWidget(field(s("txtCapRes"), s("CAP:"), client), 4, 1);
+    clientGrid->addWidget(field(s("txtIndirizzo"), s("Via e numero civico:"), client, s("Cliente")), 4, 0);
+    clientGrid->addWidget(field(s("txtCapRes"), s("CAP:"), client, s("Cliente")), 4, 1);
     clientGrid->addWidget(field(s("txtRecapito"), s("Tel."), client), 5, 0);
     clientGrid->addWidget(field(s("txtPrivacy"), s("Titolare Privacy:"), client), 5, 1);
     clientGrid->setColumnStretch(0, 3);
@@ -181,7 +181,7 @@ TfrmPrivacy::TfrmPrivacy(Services &services, const QWidget &card, QWidget *paren
     edit(s("txtData"))->setText(services.clock.today().toString(s("dd/MM/yyyy")));
 }
 
-QWidget *TfrmPrivacy::field(const QString &name, const QString &label, QWidget *parent)
+QWidget *TfrmPrivacy::field(const QString &name, const QString &label, QWidget *parent, const QString &whose)
 {
     auto *holder = new QWidget(parent);
     auto *column = new QVBoxLayout(holder);
@@ -191,7 +191,8 @@ QWidget *TfrmPrivacy::field(const QString &name, const QString &label, QWidget *
     caption->setProperty("caption", true);
     auto *line = new QLineEdit(holder);
     line->setObjectName(name);
-    line->setAccessibleName(label);
+    // The shop and the client both have a tax code, a street and a postcode: say whose.
+    line->setAccessibleName(whose.isEmpty() ? label : label + QLatin1Char(' ') + whose);
     line->setProperty("privacyField", true);
     line->setFixedHeight(24);
     caption->setBuddy(line);

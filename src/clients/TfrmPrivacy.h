@@ -40,7 +40,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QWidget *field(const QString &name, const QString &label, QWidget *box);
+    QWidget *field(const QString &name, const QString &label, QWidget *box, const QString &whose = QString());
     QComboBox *province(const QString &name, const QString &accessible, QWidget *box);
 
     Services &m_services;
