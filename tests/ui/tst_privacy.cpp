@@ -158,6 +158,12 @@ private Q_SLOTS:
     void inputRulesAndEnterCycle()
     {
         inForm([&](TfrmPrivacy *form) {
+            // Every field is reached by its own name: the shop's and the client's tax codes too.
+            QSet<QString> names;
+            for (const QString &field : form->values().keys())
+                names.insert(form->findChild<QWidget *>(field)->accessibleName());
+            QCOMPARE(names.size(), 20);
+            QVERIFY(names.contains(QStringLiteral("C.F. Cliente")));
             QCOMPARE(form->txtProvRes->count(), 112);
             QCOMPARE(form->txtProvRes->currentIndex(), -1);
             QLineEdit *province = form->txtProvRes->lineEdit();
