@@ -1,5 +1,6 @@
 #include "QtPrintService.h"
 #include "PagedOutput.h"
+#include "PrintFailure.h"
 #include "PrintJob.h"
 #include "ReportPreview.h"
 #include <QPrintDialog>
@@ -19,6 +20,9 @@ bool QtPrintService::print(QWidget *parent, const PrintJob &job)
     if (dialog.exec() != QDialog::Accepted)
         return false;
     PagedOutput::paint(printer, job);
+    // A printer that gave up on the way is a failed print, never a success.
+    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
+        throw PrintFailure(QStringLiteral("La stampante ha interrotto la stampa del documento \"%1\".").arg(job.title()));
     return true;
 }
 
