@@ -1,5 +1,6 @@
 #include "TfrmCambiaPassword.h"
 #include "AppContext.h"
+#include "widgets/EnterCycle.h"
 #include "widgets/FocusFrame.h"
 #include "TfrmPassword.h"
 #include "widgets/WindowPlacement.h"
@@ -9,7 +10,6 @@
 #include "platform/MessageService.h"
 #include <QCloseEvent>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,6 +42,8 @@ TfrmCambiaPassword::TfrmCambiaPassword(AppContext &context, QWidget *parent)
                              lblPasswordNew, effPasswordNew);
     txtConferma = addEdit(QStringLiteral("txtConferma"), QStringLiteral("Conferma nuova password:"), 144,
                           lblConferma, effConferma);
+    // Enter walks the three edits in a ring; it never confirms here.
+    new EnterCycle({txtPasswordOld, txtPasswordNew, txtConferma}, this);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -76,7 +78,6 @@ QLineEdit *TfrmCambiaPassword::addEdit(const QString &name, const QString &capti
     edit->setMaxLength(255);
     label->setBuddy(edit);
     frame = new FocusFrame(QStringLiteral("eff") + name.mid(3), edit);
-    edit->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this, &TfrmCambiaPassword::txtChange);
     return edit;
 }
@@ -165,26 +166,6 @@ void TfrmCambiaPassword::closeEvent(QCloseEvent *event)
     // Closed by the window manager: the same as "Chiudi".
     event->ignore();
     returnToLogin();
-}
-
-bool TfrmCambiaPassword::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyRelease)
-        txtChange();
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Enter walks the three edits in a ring; it never confirms here.
-            if (watched == txtPasswordOld)
-                txtPasswordNew->setFocus();
-            else if (watched == txtPasswordNew)
-                txtConferma->setFocus();
-            else if (watched == txtConferma)
-                txtPasswordOld->setFocus();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace lumivista

@@ -38,7 +38,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLineEdit *addEdit(const QString &name, const QString &caption, int top, QLabel *&label, FocusFrame *&frame);

@@ -1,4 +1,5 @@
 #include "PrintConfirmation.h"
+#include "widgets/DialogButton.h"
 #include "widgets/InfoPanel.h"
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -32,14 +33,10 @@ PrintConfirmation::PrintConfirmation(Services &services, const QString &windowNa
                       1);
     auto *buttons = new QHBoxLayout;
     layout->addLayout(buttons);
-    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    btnConferma = new QPushButton(preview ? QStringLiteral("Mostra anteprima") : QStringLiteral("Stampa"), this);
-    btnConferma->setObjectName(preview ? QStringLiteral("btnAnteprima") : QStringLiteral("btnStampa"));
-    for (QPushButton *b : {btnAnnulla, btnConferma}) {
-        b->setMinimumSize(130, 34);
-        b->setAccessibleName(b->text());
-    }
+    btnAnnulla = DialogButton::make(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QString(), 130);
+    btnConferma = DialogButton::make(this, preview ? QStringLiteral("btnAnteprima") : QStringLiteral("btnStampa"),
+                                     preview ? QStringLiteral("Mostra anteprima") : QStringLiteral("Stampa"),
+                                     QString(), 130);
     btnConferma->setDefault(true);
     buttons->addWidget(btnAnnulla);
     buttons->addStretch(1);

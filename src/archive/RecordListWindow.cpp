@@ -1,7 +1,9 @@
 #include "RecordListWindow.h"
+#include "widgets/DialogButton.h"
 #include "archive/CardWindow.h"
 #include "archive/ListPrinter.h"
 #include "core/ArchiveError.h"
+#include "core/KeyRules.h"
 #include "core/Messages.h"
 #include "core/RecordFile.h"
 #include "core/RecordSearch.h"
@@ -9,6 +11,7 @@
 #include "platform/ClockService.h"
 #include "platform/MessageService.h"
 #include "platform/Services.h"
+#include "widgets/EnterCycle.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/InfoPanel.h"
 #include "widgets/LineListModel.h"
@@ -35,13 +38,7 @@ QString s(const char *text)
 
 QPushButton *button(QWidget *parent, const char *name, const QString &text, const QString &hint)
 {
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAccessibleName(text);
-    b->setToolTip(hint);
-    b->setAutoDefault(false);
-    b->setMinimumSize(110, 32);
-    return b;
+    return DialogButton::make(parent, QLatin1String(name), text, hint);
 }
 
 } // namespace
@@ -110,7 +107,6 @@ QWidget *RecordListWindow::buildFilterPanel()
         edit->setObjectName(f.edit);
         edit->setAccessibleName(f.label);
         label->setBuddy(edit);
-        edit->installEventFilter(this);
         const int row = (i % 5) * 2;
         const int column = i / 5;
         grid->addWidget(label, row, column, Qt::AlignBottom);
@@ -119,6 +115,7 @@ QWidget *RecordListWindow::buildFilterPanel()
         new FocusFrame(QStringLiteral("effCampo%1").arg(i + 1, 2, 10, QLatin1Char('0')), edit, 3);
         m_filters.append(edit);
     }
+    new EnterCycle({m_filters.begin(), m_filters.end()}, this);
     layout->addStretch(1);
     lblAttendere = new QLabel(s("Ricerca schede in corso. Attendere..."), panel);
     lblAttendere->setObjectName(s("lblAttendere"));
@@ -370,18 +367,13 @@ bool RecordListWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        const bool enter = KeyRules::isEnter(key);
         if (enter && watched == txtTrova) {
             btnTrova->setFocus(); // moves there without pressing it
             return true;
         }
         if (enter && watched == lstRecords && selectedRow() >= 0) {
             pickSelected(); // the keyboard's double click
-            return true;
-        }
-        const int at = int(m_filters.indexOf(qobject_cast<QLineEdit *>(watched)));
-        if (enter && at >= 0) {
-            m_filters.at((at + 1) % m_filters.size())->setFocus();
             return true;
         }
     }

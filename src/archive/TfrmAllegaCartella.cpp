@@ -1,4 +1,5 @@
 #include "TfrmAllegaCartella.h"
+#include "widgets/DialogButton.h"
 #include "archive/FieldBinder.h"
 #include "archive/HandOver.h"
 #include "archive/WindowRegistry.h"
@@ -132,16 +133,10 @@ TfrmAllegaCartella::TfrmAllegaCartella(WindowRegistry &registry, const QString &
     auto *buttons = new QHBoxLayout;
     layout->addLayout(buttons);
     buttons->addStretch(1);
-    btnAnnulla = new QPushButton(s("Annulla"), this);
-    btnAnnulla->setObjectName(s("btnAnnulla"));
-    btnApplica = new QPushButton(s("Applica e chiudi"), this);
-    btnApplica->setObjectName(s("btnApplica"));
-    for (QPushButton *b : {btnAnnulla, btnApplica}) {
-        b->setAccessibleName(b->text());
-        b->setAutoDefault(false);
-        b->setMinimumSize(130, 32);
-        buttons->addWidget(b);
-    }
+    btnAnnulla = DialogButton::make(this, s("btnAnnulla"), s("Annulla"), QString(), 130);
+    btnApplica = DialogButton::make(this, s("btnApplica"), s("Applica e chiudi"), QString(), 130);
+    buttons->addWidget(btnAnnulla);
+    buttons->addWidget(btnApplica);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
 }

@@ -1,4 +1,5 @@
 #include "TfrmAttachedFolder.h"
+#include "widgets/DialogButton.h"
 #include "core/ProgramFolder.h"
 #include "core/Text.h"
 #include "platform/Services.h"
@@ -59,9 +60,7 @@ TfrmAttachedFolder::TfrmAttachedFolder(Services &services, const QString &positi
     picture->setAlignment(Qt::AlignCenter);
     picture->setAccessibleName(s("Cartella del cliente"));
     layout->addWidget(picture, 1);
-    btnApriCartella = new QPushButton(s("Apri cartella"), this);
-    btnApriCartella->setObjectName(s("btnApriCartella"));
-    btnApriCartella->setMinimumSize(180, 36);
+    btnApriCartella = DialogButton::make(this, s("btnApriCartella"), s("Apri cartella"), QString(), 180);
     layout->addWidget(btnApriCartella, 0, Qt::AlignHCenter);
     layout->addWidget(new InfoPanel(s("imgCopia"), s("info"),
                                     s("La cartella si trova nella cartella del programma: copiando l'intera cartella "
@@ -70,15 +69,9 @@ TfrmAttachedFolder::TfrmAttachedFolder(Services &services, const QString &positi
                                     s("orange"), this));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    btnChiudi = new QPushButton(s("Chiudi"), this);
-    btnChiudi->setObjectName(s("btnChiudi"));
-    btnChiudi->setMinimumSize(130, 32);
+    btnChiudi = DialogButton::make(this, s("btnChiudi"), s("Chiudi"), QString(), 130);
     buttons->addWidget(btnChiudi);
     layout->addLayout(buttons);
-    for (QPushButton *b : {btnApriCartella, btnChiudi}) {
-        b->setAccessibleName(b->text());
-        b->setAutoDefault(false);
-    }
     connect(btnApriCartella, &QPushButton::clicked, this, &TfrmAttachedFolder::btnApriCartellaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -1,14 +1,15 @@
 #include "TfrmDentalCondition.h"
+#include "widgets/DialogButton.h"
 #include "ExamMap.h"
 #include "archive/DocumentPrinter.h"
 #include "core/Text.h"
 #include "platform/ClockService.h"
 #include "platform/Services.h"
 #include "report/ReportTemplate.h"
+#include "widgets/EnterCycle.h"
 #include "widgets/PictureButton.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -152,13 +153,7 @@ TfrmDentalCondition::TfrmDentalCondition(Services &services, QWidget &card, QWid
     auto *buttons = new QHBoxLayout;
     layout->addLayout(buttons);
     auto button = [&](const char *name, const char *text, const char *hint) {
-        auto *b = new QPushButton(s(text), panel);
-        b->setObjectName(QLatin1String(name));
-        b->setAccessibleName(b->text());
-        b->setToolTip(s(hint));
-        b->setAutoDefault(false);
-        b->setMinimumSize(130, 32);
-        return b;
+        return DialogButton::make(panel, QLatin1String(name), s(text), s(hint), 130);
     };
     btnPreview = button("btnPreview", "Anteprima", "Mostra l'anteprima della scheda dell'esame.");
     btnPrint = button("btnPrint", "Stampa", "Stampa la scheda dell'esame.");
@@ -172,8 +167,10 @@ TfrmDentalCondition::TfrmDentalCondition(Services &services, QWidget &card, QWid
     connect(btnPrint, &QPushButton::clicked, this, &TfrmDentalCondition::btnPrintClick);
     connect(btnClose, &QPushButton::clicked, this, &TfrmDentalCondition::btnCloseClick);
 
+    QList<QWidget *> ring;
     for (const QString &name : ExamMap::enterOrder())
-        m_cycle << edit(name);
+        ring << edit(name);
+    new EnterCycle(ring, this);
 }
 
 QLineEdit *TfrmDentalCondition::addEdit(const QString &name, const QString &accessible, int limit, QWidget *parent)
@@ -183,7 +180,6 @@ QLineEdit *TfrmDentalCondition::addEdit(const QString &name, const QString &acce
     field->setAccessibleName(accessible);
     field->setMaxLength(limit);
     field->setProperty("examField", true);
-    field->installEventFilter(this);
     return field;
 }
 
@@ -286,19 +282,6 @@ void TfrmDentalCondition::btnPreviewClick()
 void TfrmDentalCondition::btnPrintClick()
 {
     DocumentPrinter::run(m_services, this, sheet(), DocumentPrinter::Mode::Print);
-}
-
-bool TfrmDentalCondition::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        const int at = int(m_cycle.indexOf(qobject_cast<QLineEdit *>(watched)));
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && at >= 0) {
-            m_cycle.at((at + 1) % m_cycle.size())->setFocus();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace lumivista

@@ -39,7 +39,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLineEdit *addEdit(const QString &name, const QString &accessible, int limit, QWidget *parent);
@@ -48,7 +47,6 @@ private:
 
     Services &m_services;
     QWidget &m_card;
-    QList<QLineEdit *> m_cycle;
     bool m_filled = false;
 };
 

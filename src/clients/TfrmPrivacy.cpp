@@ -1,4 +1,5 @@
 #include "TfrmPrivacy.h"
+#include "widgets/DialogButton.h"
 #include "core/PrivacyDocument.h"
 #include "core/ProgramFolder.h"
 #include "core/Settings.h"
@@ -9,12 +10,12 @@
 #include "platform/MessageService.h"
 #include "platform/Services.h"
 #include "platform/ShellService.h"
+#include "widgets/EnterCycle.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/TypingRules.h"
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -141,16 +142,11 @@ TfrmPrivacy::TfrmPrivacy(Services &services, const QWidget &card, QWidget *paren
 
     auto *buttons = new QHBoxLayout;
     layout->addLayout(buttons);
-    btnChiudi = new QPushButton(s("Chiudi"), this);
-    btnChiudi->setObjectName(s("btnChiudi"));
-    btnRTF = new QPushButton(s("Crea file .RTF"), this);
-    btnRTF->setObjectName(s("btnRTF"));
-    btnRTF->setToolTip(s("Crea il modulo per il consenso al trattamento dei dati personali (Modulo_Privacy.rtf)."));
-    for (QPushButton *b : {btnChiudi, btnRTF}) {
-        b->setAccessibleName(b->text());
-        b->setAutoDefault(false);
-        b->setMinimumSize(130, 32);
-    }
+    btnChiudi = DialogButton::make(this, s("btnChiudi"), s("Chiudi"), QString(), 130);
+    btnRTF = DialogButton::make(this, s("btnRTF"), s("Crea file .RTF"),
+                                s("Crea il modulo per il consenso al trattamento dei dati personali "
+                                  "(Modulo_Privacy.rtf)."),
+                                130);
     buttons->addWidget(btnChiudi);
     buttons->addStretch(1);
     buttons->addWidget(btnRTF);
@@ -162,14 +158,16 @@ TfrmPrivacy::TfrmPrivacy(Services &services, const QWidget &card, QWidget *paren
     TypingRules::keepUpperCase(edit(s("txtCodFiscDent")));
     TypingRules::digitsOnly(edit(s("txtIvaDent")));
 
+    QList<QWidget *> ring;
     for (const char *name : {"txtStudioDent", "txtTelDent", "txtIvaDent", "txtCodFiscDent", "txtCittaDent",
                              "txtProvDent", "txtIndirizzoDent", "txtCapDent", "txtPaziente", "txtComuneNasc",
                              "txtDataNasc", "txtCodFisc", "txtComuneRes", "txtProvRes", "txtIndirizzo", "txtCapRes",
-                             "txtRecapito", "txtPrivacy", "txtData", "txtLuogo"}) {
-        QWidget *w = findChild<QWidget *>(QLatin1String(name));
-        m_cycle << w;
-        w->installEventFilter(this); // a province's edit hands its focus and keys to the combo box
-    }
+                             "txtRecapito", "txtPrivacy", "txtData", "txtLuogo"})
+        ring << findChild<QWidget *>(QLatin1String(name));
+    // A province's edit hands its focus and keys to the combo box, so the ring holds the box.
+    m_cycle = new EnterCycle(ring, this);
+    txtProvDent->installEventFilter(this);
+    txtProvRes->installEventFilter(this);
 
     for (const auto &[mine, theirs] : fromCard()) {
         const QString value = DocumentPrint::shown(&card, QLatin1String(theirs));
@@ -229,7 +227,7 @@ QLineEdit *TfrmPrivacy::edit(const QString &name) const
 QHash<QString, QString> TfrmPrivacy::values() const
 {
     QHash<QString, QString> all;
-    for (QWidget *w : m_cycle)
+    for (QWidget *w : m_cycle->ring())
         all.insert(w->objectName(), Text::trim(edit(w->objectName())->text()));
     return all;
 }
@@ -252,7 +250,7 @@ void TfrmPrivacy::showEvent(QShowEvent *event)
     const QHash<QString, QString> stored = Settings::privacy(keys);
     for (const auto &[field, key] : PrivacyDocument::shopSettings())
         edit(field)->setText(stored.value(key));
-    m_cycle.first()->setFocus();
+    m_cycle->ring().first()->setFocus();
 }
 
 void TfrmPrivacy::done(int result)
@@ -288,17 +286,8 @@ void TfrmPrivacy::btnRTFClick()
 
 bool TfrmPrivacy::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *owner = qobject_cast<QWidget *>(watched);
-    const int at = int(m_cycle.indexOf(owner));
-    if (at >= 0 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            m_cycle.at((at + 1) % m_cycle.size())->setFocus();
-            return true;
-        }
-    }
-    if (at >= 0 && event->type() == QEvent::FocusIn)
-        if (auto *combo = qobject_cast<QComboBox *>(owner)) {
+    if (event->type() == QEvent::FocusIn)
+        if (auto *combo = qobject_cast<QComboBox *>(watched)) {
             // Entering a province forgets any picked entry, keeping what it shows.
             const QString typed = combo->currentText();
             combo->setCurrentIndex(-1);

@@ -8,6 +8,7 @@ class QPushButton;
 
 namespace lumivista {
 
+class EnterCycle;
 struct Services;
 
 /** The consent form for the processing of personal data: the shop's data,
@@ -44,7 +45,7 @@ private:
     QComboBox *province(const QString &name, const QString &accessible, QWidget *box);
 
     Services &m_services;
-    QList<QWidget *> m_cycle;
+    EnterCycle *m_cycle = nullptr;
     bool m_loaded = false;
 };
 

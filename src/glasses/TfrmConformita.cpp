@@ -1,4 +1,5 @@
 #include "TfrmConformita.h"
+#include "widgets/DialogButton.h"
 #include "archive/DocumentPrinter.h"
 #include "core/Text.h"
 #include "platform/ClockService.h"
@@ -157,12 +158,7 @@ TfrmConformita::TfrmConformita(Services &services, const QWidget &card, QWidget 
     auto *buttons = new QHBoxLayout;
     layout->addLayout(buttons);
     auto button = [&](const char *name, const char *text, const char *hint) {
-        auto *b = new QPushButton(s(text), this);
-        b->setObjectName(QLatin1String(name));
-        b->setAccessibleName(b->text());
-        b->setToolTip(s(hint));
-        b->setAutoDefault(false);
-        b->setMinimumSize(110, 32);
+        QPushButton *b = DialogButton::make(this, QLatin1String(name), s(text), s(hint));
         buttons->addWidget(b);
         return b;
     };
