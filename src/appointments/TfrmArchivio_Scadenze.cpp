@@ -470,9 +470,7 @@ DocumentPrint TfrmArchivio_Scadenze::printout() const
         DocumentPrint::fillSameNames(report, this,
                                      {s("txtTipologia"), s("txtCausale"), s("txtDettagli"), s("txtContatto"), s("txtTel"),
                                       s("txtCel"), s("txtEmail"), s("txtLuogo"), s("txtImporto"), s("txtNote")});
-        const QDateTime now = services().clock.now();
-        report.setText(s("txtCalce"), s("Stampa eseguita in data ") + now.toString(s("dd/MM/yyyy")) + s(" alle ore ")
-                                          + now.toString(s("hh:mm:ss")));
+        report.setText(s("txtCalce"), DocumentPrint::printedAt(s("Stampa eseguita in data "), services().clock.now()));
     };
     return document;
 }

@@ -11,6 +11,12 @@ QString DocumentPrint::shown(const QWidget *root, const QString &name)
     return Text::trim(FieldBinder::text(root->findChild<QWidget *>(name)));
 }
 
+QString DocumentPrint::printedAt(const QString &words, const QDateTime &moment)
+{
+    return words + moment.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" alle ore ")
+        + moment.toString(QStringLiteral("hh:mm:ss"));
+}
+
 void DocumentPrint::fillSameNames(ReportTemplate &report, const QWidget *root, const QStringList &names)
 {
     for (const QString &name : names)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -24,6 +25,8 @@ struct DocumentPrint
     /** Fills each named object from the control of the same name under root,
      *  its text trimmed as shown on screen. */
     static void fillSameNames(ReportTemplate &report, const QWidget *root, const QStringList &names);
+    /** A sheet's footer: the words, then "dd/mm/yyyy alle ore hh:mm:ss". */
+    static QString printedAt(const QString &words, const QDateTime &moment);
     /** The trimmed text a control shows; a tick box shows "Sì" or "No". */
     static QString shown(const QWidget *root, const QString &name);
 };

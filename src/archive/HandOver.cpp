@@ -1,5 +1,6 @@
 #include "HandOver.h"
 #include "archive/FieldBinder.h"
+#include "archive/TfrmAllegaCartella.h"
 
 namespace lumivista {
 
@@ -21,15 +22,6 @@ QStringList clientLines()
     return names;
 }
 
-QStringList attachmentLabels()
-{
-    QStringList names;
-    for (const char *kind : {"lblFile", "lblDesc"})
-        for (int i = 1; i <= 3; ++i)
-            names << QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(i, 2, 10, QLatin1Char('0'));
-    return names;
-}
-
 /** The keys are the behaviour: each opener writes one of them. */
 const QList<Target> &table()
 {
@@ -46,9 +38,9 @@ const QList<Target> &table()
          {QStringLiteral("txtContatto"), QStringLiteral("txtTel"), QStringLiteral("txtCel"), QStringLiteral("txtEmail"),
           QStringLiteral("txtLuogo")}},
         // The attachment window: three file names, then three descriptions.
-        {"clients", WindowId::Clients, attachmentLabels(), HandOver::Purpose::Attachments},
-        {"occhiali", WindowId::Glasses, attachmentLabels(), HandOver::Purpose::Attachments},
-        {"lenti", WindowId::Lenses, attachmentLabels(), HandOver::Purpose::Attachments},
+        {"clients", WindowId::Clients, TfrmAllegaCartella::cardLabels(), HandOver::Purpose::Attachments},
+        {"occhiali", WindowId::Glasses, TfrmAllegaCartella::cardLabels(), HandOver::Purpose::Attachments},
+        {"lenti", WindowId::Lenses, TfrmAllegaCartella::cardLabels(), HandOver::Purpose::Attachments},
     };
     return targets;
 }

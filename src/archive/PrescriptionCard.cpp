@@ -37,16 +37,6 @@ QString numbered(const char *prefix, int i)
     return QLatin1String(prefix) + QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
 }
 
-QStringList attachmentLabels()
-{
-    QStringList names;
-    for (int i = 1; i <= 3; ++i)
-        names << numbered("lblFile", i);
-    for (int i = 1; i <= 3; ++i)
-        names << numbered("lblDesc", i);
-    return names;
-}
-
 QString pair(const QString &section, const QString &title)
 {
     return section + QLatin1Char(' ') + title;
@@ -181,7 +171,7 @@ CardLayout screenOf(const PrescriptionTraits &traits, const CardCommands &names)
         l.bands.append(notes);
     }
     // Kept with the record or with the card, never shown.
-    l.hidden = attachmentLabels();
+    l.hidden = TfrmAllegaCartella::cardLabels();
     l.hidden << s("lblInizio");
     return l;
 }
@@ -232,7 +222,7 @@ CardDefinition PrescriptionCard::definitionFor(const PrescriptionTraits &traits)
     if (!traits.notesWithAccessories)
         cycle << s("txtNote");
 
-    d.duplicateClears << s("txtNumPre") << attachmentLabels();
+    d.duplicateClears << s("txtNumPre") << TfrmAllegaCartella::cardLabels();
     d.focusOnNew = s("txtClienteRigo01");
     d.focusOnDuplicate = s("txtNumPre");
     d.duplicateRefusal = s("Attenzione: la duplicazione di una prescrizione può avvenire soltanto dopo che questa è "
@@ -328,8 +318,7 @@ DocumentPrint PrescriptionCard::printout() const
     document.fileStem = Text::trim(m_traits.reportName + QLatin1Char(' ') + DocumentPrint::shown(this, s("txtNumPre")));
     document.fill = [this](ReportTemplate &report) {
         DocumentPrint::fillSameNames(report, this, printedFields());
-        // The prefix prints even without a number.
-        report.setText(s("txtClienteRigo05"), s("Cellulare:   ") + DocumentPrint::shown(this, s("txtClienteRigo05")));
+        report.setText(s("txtClienteRigo05"), mobileLine(DocumentPrint::shown(this, s("txtClienteRigo05"))));
     };
     return document;
 }

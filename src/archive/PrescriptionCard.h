@@ -76,6 +76,8 @@ public:
 
     /** The sheet, filled from the controls as they are on screen. */
     DocumentPrint printout() const;
+    /** The mobile number as the sheets print it: the prefix shows even without a number. */
+    static QString mobileLine(const QString &number) { return QStringLiteral("Cellulare:   ") + number; }
     /** Every control that goes onto the sheet under its own name. */
     QStringList printedFields() const;
 

@@ -268,16 +268,10 @@ void RecordListWindow::loadList()
     try {
         RecordFile file(RecordFile::pathFor(*m_member.line.layout()), *m_member.line.layout());
         const QDate today = m_registry.services().clock.today();
-        const LineFormat &format = m_member.line;
-        auto rule = m_member.rule;
-        QByteArray line;
-        file.scan([&](qint64, const RecordView &record) {
-            if (!rule || rule(record, today)) {
-                format.buildBytes(record.bytes(), line);
-                lines.append(line);
-            }
-            return true;
-        });
+        RecordSearch::Rule rule;
+        if (m_member.rule)
+            rule = [&](const RecordView &record) { return m_member.rule(record, today); };
+        RecordSearch::collect(file, m_member.line, {}, rule, lines);
         file.close();
     } catch (const ArchiveError &) {
     }

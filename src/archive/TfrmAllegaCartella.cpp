@@ -63,6 +63,15 @@ QString TfrmAllegaCartella::folder()
     return ProgramFolder::file(folderName());
 }
 
+QStringList TfrmAllegaCartella::cardLabels()
+{
+    QStringList names;
+    for (const char *kind : {"lblFile", "lblDesc"})
+        for (int slot = 1; slot <= 3; ++slot)
+            names << numbered(kind, slot);
+    return names;
+}
+
 TfrmAllegaCartella::TfrmAllegaCartella(WindowRegistry &registry, const QString &key, const QStringList &values,
                                        QWidget *parent)
     : QDialog(parent)
@@ -144,9 +153,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(WindowRegistry &registry, const QString &
 void TfrmAllegaCartella::run(WindowRegistry &registry, const QString &key, QWidget *card)
 {
     QStringList values;
-    for (const char *kind : {"lblFile", "lblDesc"})
-        for (int slot = 1; slot <= 3; ++slot)
-            values << Text::trim(FieldBinder::text(card->findChild<QWidget *>(numbered(kind, slot))));
+    for (const QString &label : cardLabels())
+        values << Text::trim(FieldBinder::text(card->findChild<QWidget *>(label)));
     Modal::run(new TfrmAllegaCartella(registry, key, values, card));
 }
 

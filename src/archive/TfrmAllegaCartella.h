@@ -20,6 +20,8 @@ class TfrmAllegaCartella : public QDialog
 public:
     static QString folderName() { return QStringLiteral("Documenti_Allegati"); }
     static QString folder();
+    /** The card's hidden labels of the three slots: lblFile01 ... lblFile03, lblDesc01 ... lblDesc03. */
+    static QStringList cardLabels();
 
     /** key: "clients", "occhiali" or "lenti"; values: the card's six hidden labels,
      *  three file names then three descriptions. */

@@ -6,6 +6,7 @@
 #include "report/ReportTemplate.h"
 #include "ClientHelp.h"
 #include "TfrmCodFisc.h"
+#include "ExamMap.h"
 #include "TfrmAttachedFolder.h"
 #include "TfrmDentalCondition.h"
 #include "TfrmPrivacy.h"
@@ -87,19 +88,6 @@ const std::map<QString, QString> &fieldButtonOf()
     return buttons;
 }
 
-QStringList hiddenExamFields()
-{
-    QStringList names = {s("DataEsame"), s("Oculista"), s("Eta")};
-    for (int k = 1; k <= 67; ++k)
-        names << QStringLiteral("Dente%1").arg(k, 2, 10, QLatin1Char('0'));
-    return names;
-}
-
-QStringList attachmentFields()
-{
-    return {s("File01"), s("File02"), s("File03"), s("Desc01"), s("Desc02"), s("Desc03")};
-}
-
 /** The clients with a pending issue, sorted by name. */
 ListMember pendingIssues()
 {
@@ -170,10 +158,8 @@ CardLayout screenOf(const CardCommands &names)
         band.stacks.append(Stack{{box}});
     l.bands = {band};
 
-    for (const QString &name : hiddenExamFields())
-        l.hidden << QLatin1String("txt") + name;
-    for (const QString &name : attachmentFields())
-        l.hidden << QLatin1String("lbl") + name;
+    // The exam and the attachments travel with the record through hidden controls.
+    l.hidden << ExamMap::fieldOrder() << TfrmAllegaCartella::cardLabels();
     return l;
 }
 
@@ -196,10 +182,7 @@ CardDefinition TfrmClients::cardDefinition()
     for (const VisibleField &f : visibleFields)
         d.enterCycle << QLatin1String("txt") + QLatin1String(f.name);
     d.digitOnly = {s("txtMobilePhone"), s("txtSSN")};
-    for (const QString &name : hiddenExamFields())
-        d.duplicateClears << QLatin1String("txt") + name;
-    for (const QString &name : attachmentFields())
-        d.duplicateClears << QLatin1String("lbl") + name;
+    d.duplicateClears << ExamMap::fieldOrder() << TfrmAllegaCartella::cardLabels();
     d.focusOnNew = s("txtName");
     d.duplicateRefusal = s("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è "
                            "stata inserita in archivio.");
@@ -289,9 +272,7 @@ DocumentPrint TfrmClients::printout() const
         for (const char *name : printed)
             names << QLatin1String(name);
         DocumentPrint::fillSameNames(report, this, names);
-        const QDateTime now = services().clock.now();
-        report.setText(s("txtCalce"), s("Scheda stampata in data ") + now.toString(s("dd/MM/yyyy")) + s(" alle ore ")
-                                          + now.toString(s("hh:mm:ss")));
+        report.setText(s("txtCalce"), DocumentPrint::printedAt(s("Scheda stampata in data "), services().clock.now()));
     };
     return document;
 }

@@ -49,17 +49,6 @@ QFrame *box(const char *name, QWidget *parent)
     return frame;
 }
 
-/** Province fields keep two capitals, trimmed, whatever is typed or picked. */
-void keepProvince(QComboBox *combo)
-{
-    QLineEdit *line = combo->lineEdit();
-    QObject::connect(line, &QLineEdit::textChanged, line, [line](const QString &text) {
-        const QString wanted = Text::upperAZ(Text::trim(text)).left(2);
-        if (wanted != text)
-            line->setText(wanted);
-    });
-}
-
 } // namespace
 
 const QStringList &TfrmPrivacy::provinces()
@@ -212,7 +201,9 @@ QComboBox *TfrmPrivacy::province(const QString &name, const QString &accessible,
     combo->lineEdit()->setAccessibleName(accessible);
     combo->setProperty("privacyField", true);
     combo->setFixedSize(76, 24);
-    keepProvince(combo);
+    // Two capitals, trimmed, whatever is typed or picked.
+    combo->lineEdit()->setMaxLength(2);
+    TypingRules::keepUpperCase(combo->lineEdit());
     new FocusFrame(QStringLiteral("eff") + name.mid(3), combo, 3);
     return combo;
 }
@@ -239,7 +230,6 @@ void TfrmPrivacy::showEvent(QShowEvent *event)
         return;
     m_loaded = true;
     for (QComboBox *combo : {txtProvDent, txtProvRes}) {
-        combo->lineEdit()->setMaxLength(2);
         const QString typed = combo->currentText();
         combo->setCurrentIndex(-1);
         combo->setEditText(typed);

@@ -86,6 +86,16 @@ bool RecordSearch::fieldContains(QByteArrayView field, const QString &text)
 LineList RecordSearch::lines(RecordFile &file, const LineFormat &format, const QList<FieldFilter> &filters,
                              const Rule &rule, bool sorted)
 {
+    LineList result;
+    collect(file, format, filters, rule, result);
+    if (sorted)
+        sort(result);
+    return result;
+}
+
+void RecordSearch::collect(RecordFile &file, const LineFormat &format, const QList<FieldFilter> &filters,
+                           const Rule &rule, LineList &into)
+{
     struct Compiled
     {
         int offset;
@@ -98,7 +108,6 @@ LineList RecordSearch::lines(RecordFile &file, const LineFormat &format, const Q
         const int index = layout.indexOf(filter.field);
         compiled.append({layout.offset(index), layout.field(index).capacity, foldedBytes(filter.text)});
     }
-    LineList result;
     QByteArray line;
     file.seek(0);
     file.scan([&](qint64, const RecordView &record) {
@@ -108,12 +117,9 @@ LineList RecordSearch::lines(RecordFile &file, const LineFormat &format, const Q
         if (rule && !rule(record))
             return true;
         format.buildBytes(record.bytes(), line);
-        result.append(line);
+        into.append(line);
         return true;
     });
-    if (sorted)
-        sort(result);
-    return result;
 }
 
 std::optional<qint64> RecordSearch::lastWithLine(RecordFile &file, const LineFormat &format, const QString &line)

@@ -26,6 +26,10 @@ public:
      *  admits, in file order or sorted. Throws ArchiveError. */
     static LineList lines(RecordFile &file, const LineFormat &format, const QList<FieldFilter> &filters,
                           const Rule &rule, bool sorted);
+    /** The same lines in file order, appended to into as they are read: when the
+     *  archive fails half-way, the lines read so far stay. */
+    static void collect(RecordFile &file, const LineFormat &format, const QList<FieldFilter> &filters,
+                        const Rule &rule, LineList &into);
     /** The index of the last record in file order whose line, trimmed, equals
      *  the given line, trimmed. Throws ArchiveError. */
     static std::optional<qint64> lastWithLine(RecordFile &file, const LineFormat &format, const QString &line);

@@ -1,6 +1,7 @@
 #include "TfrmConformita.h"
 #include "widgets/DialogButton.h"
 #include "archive/DocumentPrinter.h"
+#include "archive/PrescriptionCard.h"
 #include "core/Text.h"
 #include "platform/ClockService.h"
 #include "platform/Services.h"
@@ -203,7 +204,8 @@ DocumentPrint TfrmConformita::front() const
     document.fill = [this](ReportTemplate &report) {
         for (const auto &[editName, cardName] : carried())
             report.setText(cardName, Text::trim(edit(editName)->text()));
-        report.setText(s("txtClienteRigo05"), s("Cellulare:   ") + Text::trim(edit(s("edtClienteRigo05"))->text()));
+        report.setText(s("txtClienteRigo05"),
+                       PrescriptionCard::mobileLine(Text::trim(edit(s("edtClienteRigo05"))->text())));
         report.setText(s("txtData"), Text::trim(edit(s("edtData"))->text()));
     };
     return document;
