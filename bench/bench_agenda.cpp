@@ -5,6 +5,7 @@
  *  appointments were fulfilled long ago, and the worst case, where every one of
  *  them is still pending and due.
  *  Usage: bench_agenda   (runs offscreen) */
+#include "Headless.h"
 #include "RawRead.h"
 #include "agenda/TfrmAgenda.h"
 #include "app/AppContext.h"
@@ -96,6 +97,7 @@ double showMs(qsizetype *listed)
 
 int main(int argc, char **argv)
 {
+    Headless::applyWhenNoDisplay();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTextStream out(stdout);

@@ -2,6 +2,7 @@
 // large archive: time to fill and lay out, time to write, and the peak memory.
 // Goal: under 3 s and under 300 MB. Run from the build tree:
 //   QT_QPA_PLATFORM=offscreen ./bench/bench_print [lines]
+#include "Headless.h"
 #include "platform/PagedOutput.h"
 #include "report/PreparedReport.h"
 #include "report/ReportTemplate.h"
@@ -17,6 +18,7 @@ using namespace lumivista;
 
 int main(int argc, char **argv)
 {
+    Headless::applyWhenNoDisplay();
     QGuiApplication app(argc, argv);
     const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
     QStringList lines;

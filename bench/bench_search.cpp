@@ -5,6 +5,7 @@
  *  Goals: one filter within 1.5x raw, no filter within 3x, a pick within 1.5x,
  *  peak memory under 300 MB.
  *  Usage: QT_QPA_PLATFORM=offscreen bench_search [archive path] */
+#include "Headless.h"
 #include "ClientArchive.h"
 #include "RawRead.h"
 #include "core/LineFormat.h"
@@ -38,6 +39,7 @@ template<class F> double best(F run, int times = 3)
 
 int main(int argc, char **argv)
 {
+    Headless::applyWhenNoDisplay();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : dir.filePath(QStringLiteral("Archivio_Clienti.pro"));

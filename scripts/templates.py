@@ -107,7 +107,7 @@ def prescription(title, report, box_captions, lens_heads, lens_captions, accesso
                  amount_rows, lenses):
     o = [band(1, title, size=12, h=7)] + shop_box(10, 33) + captioned_boxes(34, box_captions)
     if lenses:
-        client_top, lens_top, pic = 50, 89, picture(75.5, 83, 37, 5.5, "pictures/lente.svg")
+        client_top, lens_top, pic = 50, 89, picture(75.5, 83, 37, 10, "pictures/lente.svg")
         block, rows_top, row_h = 161, 167, 36 / 7
     else:
         client_top, lens_top, pic = 61, 99, picture(80, 93, 30, 5.5, "pictures/occhiali.svg")
@@ -203,7 +203,7 @@ def declaration():
             "manutenzione e pulizia.",
             "Dichiara, inoltre, di essere stato informato dei pericoli derivanti da una non corretta osservanza delle "
             "istruzioni per l'uso.")):
-        o.append(text(1, 192 + 4 * i, W, 4, words, size=8, bold=False))
+        o.append(text(1, 192 + 4 * i, W, 4, words, size=8))
     o.append(band(209, "DATA EMISSIONE", x=70, w=50, h=4.5))
     o.append(value(70, 213.5, 50, 6, "txtData", "", size=9, align="center"))
     o += signatures(228, 248, "L'Ottico optometrista", "Il Cliente ametrope")

@@ -1,4 +1,5 @@
 #include "TfrmAgenda.h"
+#include "widgets/KeyboardRules.h"
 #include "archive/ListPrinter.h"
 #include "AgendaExports.h"
 #include "AgendaHelp.h"
@@ -188,6 +189,7 @@ void TfrmAgenda::buildScreen()
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(12);
     imgGuida = new PictureButton(s("imgGuida"), s("Guida"), s("help"), s("Visualizza la guida in linea."), panel);
+    KeyboardRules::bind(imgGuida, QKeySequence(Qt::Key_F1));
     btnStampa = new PictureButton(s("btnStampa"), s("Stampa riepilogo"), s("print"),
                                   s("Stampa l'elenco degli appuntamenti imminenti."), panel);
     btnExcel = new PictureButton(s("btnExcel"), s("Esporta in Excel"), s("export"),

@@ -4,16 +4,19 @@
 #include "TfrmAvvio.h"
 #include "TfrmCambiaPassword.h"
 #include "TfrmPassword.h"
+#include "agenda/AgendaExports.h"
 #include "agenda/TfrmAgenda.h"
 #include "appointments/TfrmArchivio_Scadenze.h"
 #include "clients/TfrmClients.h"
 #include "glasses/TfrmOcchiali.h"
 #include "lenses/TfrmLenti.h"
 #include "core/PasswordFile.h"
+#include "core/PrivacyDocument.h"
 #include "core/ProgramFolder.h"
 #include "core/Settings.h"
 #include "core/WholeFile.h"
 #include "platform/QtServices.h"
+#include "widgets/KeyboardRules.h"
 #include "widgets/Style.h"
 #include <QApplication>
 #include <QLibraryInfo>
@@ -32,6 +35,7 @@ void Startup::applyConventions(QApplication &app)
     // the login window or by closing the home screen.
     app.setQuitOnLastWindowClosed(false);
     Style::install(app);
+    KeyboardRules::install(app);
 
     // Italian throughout: decimal comma without grouping, Italian month and day
     // names in the calendars. Dates are always written dd/mm/yyyy explicitly.
@@ -65,10 +69,26 @@ void Startup::createWorkingWindows(AppContext &context)
     context.adopt(WindowId::Agenda, new TfrmAgenda(context));
 }
 
+QStringList Startup::wholeFiles()
+{
+    return {PasswordFile::fileName(),
+            Settings::fileName(),
+            PrivacyDocument::fileName(),
+            TfrmClients::cardDefinition().exportMember.fileName,
+            TfrmArchivio_Scadenze::cardDefinition().exportMember.fileName,
+            TfrmOcchiali::prescriptionTraits().exportMember.fileName,
+            TfrmLenti::prescriptionTraits().exportMember.fileName,
+            AgendaExports::imminent().fileName,
+            AgendaExports::day().fileName,
+            AgendaExports::month().fileName};
+}
+
 void Startup::removeLeftovers()
 {
-    // A crash in the middle of writing one of these leaves its temporary file behind.
-    WholeFile::removeLeftovers(ProgramFolder::path(), {PasswordFile::fileName(), Settings::fileName()});
+    // A crash in the middle of writing one of these leaves its temporary file
+    // behind where the file system has no unnamed temporary files (network
+    // shares, FAT sticks).
+    WholeFile::removeLeftovers(ProgramFolder::path(), wholeFiles());
 }
 
 int Startup::run(QApplication &app)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class QApplication;
 
 namespace lumivista {
@@ -26,8 +28,11 @@ public:
      *  registered here enables its tile on the home screen. */
     static void createWorkingWindows(AppContext &context);
 
-    /** Removes the temporary files that a crash while writing the settings or the
-     *  credentials left in the program folder. */
+    /** The files of the program folder written whole: settings, credentials,
+     *  the privacy document and the seven exports. */
+    static QStringList wholeFiles();
+    /** Removes the temporary files that a crash while writing one of them left
+     *  in the program folder. */
     static void removeLeftovers();
 };
 

@@ -1,4 +1,5 @@
 #include "TfrmAvvio.h"
+#include "widgets/KeyboardRules.h"
 #include "GeneralHelp.h"
 #include "Maker.h"
 #include "widgets/TfrmGuida.h"
@@ -118,6 +119,7 @@ TfrmAvvio::TfrmAvvio(AppContext &context, QWidget *parent) : QWidget(parent, Qt:
     imgEsci = addIcon(panContent, QStringLiteral("imgEsci"), QStringLiteral("exit"), QStringLiteral("Esci"),
                       QStringLiteral("Esci da Lumivista."), PanelWidth - 58, PanelHeight - 58, 44,
                       &TfrmAvvio::imgEsciClick);
+    KeyboardRules::bind(imgGuida, QKeySequence(Qt::Key_F1));
     // The lower corners sit on the blue banner: a white disc keeps them readable.
     for (QToolButton *corner : {imgCrediti, imgEsci})
         corner->setProperty("corner", true);

@@ -96,7 +96,7 @@ void TfrmCambiaPassword::cmdOKClick()
         messages.plain(ChangeFailed);
         return;
     }
-    if (PasswordFile::normalise(txtPasswordOld->text()) != *stored) {
+    if (!PasswordFile::matches(txtPasswordOld->text(), *stored)) {
         messages.plain(QStringLiteral("Attenzione: vecchia password errata."));
         txtPasswordOld->clear();
         txtPasswordOld->setFocus();

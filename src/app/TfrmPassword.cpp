@@ -85,7 +85,7 @@ void TfrmPassword::cmdOKClick()
             "Si consiglia di reinstallare il software."));
         return;
     }
-    if (PasswordFile::normalise(txtPassword->text()) != *stored) {
+    if (!PasswordFile::matches(txtPassword->text(), *stored)) {
         m_context.services().messages.plain(QStringLiteral("Attenzione: password errata."));
         txtPassword->clear();
         txtPassword->setFocus();

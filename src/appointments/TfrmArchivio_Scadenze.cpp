@@ -335,8 +335,31 @@ void TfrmArchivio_Scadenze::afterDuplicate()
     resetTime(txtMinutiApp, timeDefault);
 }
 
+void TfrmArchivio_Scadenze::typeTime(QComboBox *combo, QChar digit)
+{
+    // "1" then "4" gives 14; a digit that no entry starts with stands for
+    // itself ("5" is 05); a digit that would make no entry starts afresh.
+    if (m_typedIn != combo)
+        m_typed.clear();
+    m_typedIn = combo;
+    int index = m_typed.isEmpty() ? -1 : combo->findText(m_typed + digit, Qt::MatchExactly);
+    if (index >= 0) {
+        m_typed.clear();
+    } else {
+        m_typed = digit;
+        index = combo->findText(QString(digit), Qt::MatchStartsWith);
+        if (index < 0) {
+            index = combo->findText(QLatin1Char('0') + digit, Qt::MatchExactly);
+            m_typed.clear();
+        }
+    }
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+}
+
 void TfrmArchivio_Scadenze::leaveField(QWidget *widget)
 {
+    m_typedIn = nullptr;
     if (widget == txtImporto) {
         txtImporto->setText(Amount::normaliseAppointment(txtImporto->text()));
     } else if (widget == txtAvviso) {
@@ -422,14 +445,31 @@ bool TfrmArchivio_Scadenze::handleKey(QWidget *widget, QKeyEvent *key)
         if (KeyRules::isEnter(key->key()) || KeyRules::isNavigationOnly(key->key()))
             return false;
         // F4 and Alt+Down open the list, so the keyboard can still pick a value.
-        if (key->key() == Qt::Key_F4 || (key->key() == Qt::Key_Down && (key->modifiers() & Qt::AltModifier)))
+        if (key->key() == Qt::Key_F4 || (key->key() == Qt::Key_Down && (key->modifiers() & Qt::AltModifier))) {
             static_cast<QComboBox *>(widget)->showPopup();
-        return true;
+            return true;
+        }
+        // Digits pick the entry they spell, the arrows and page keys step through
+        // the entries, as in any drop-down list: none of them can give an
+        // invalid time. Every other key is swallowed.
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            return false;
+        default:
+            if (key->text().size() == 1 && key->text().at(0) >= QLatin1Char('0') && key->text().at(0) <= QLatin1Char('9'))
+                typeTime(static_cast<QComboBox *>(widget), key->text().at(0));
+            return true;
+        }
     }
     if (widget == txtImporto) {
         if (KeyRules::isEnter(key->key()) || KeyRules::isNavigationOnly(key->key()))
             return false;
-        return !Amount::keyPasses(key->key(), key->text());
+        return TypingRules::amountKey(txtImporto, key);
     }
     return false;
 }

@@ -51,6 +51,12 @@ private:
     /** What leaving a field does to its text: amount, time and days of notice. */
     void leaveField(QWidget *widget);
     static void resetTime(QComboBox *combo, const QString &text);
+    /** Type-ahead in a time list: picks the entry the digits typed so far spell. */
+    void typeTime(QComboBox *combo, QChar digit);
+
+    /** The digit typed just before in a time list, waiting for its second one. */
+    QComboBox *m_typedIn = nullptr;
+    QString m_typed;
 };
 
 } // namespace lumivista

@@ -1,7 +1,9 @@
 #include "CardBuilder.h"
 #include "archive/CardWindow.h"
 #include "widgets/LengthValidator.h"
+#include "widgets/KeyboardRules.h"
 #include "widgets/PictureButton.h"
+#include <QKeySequence>
 #include "widgets/ValueLabel.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,7 +40,9 @@ PictureButton *CardBuilder::button(const CommandDef &command, QWidget *parent)
 {
     auto *b = new PictureButton(command.name, command.caption, command.icon, command.hint, parent);
     b->setEnabled(command.enabled);
-    m_card.registerButton(b, command.hint);
+    if (!command.key.isEmpty())
+        KeyboardRules::bind(b, QKeySequence(command.key));
+    m_card.registerButton(b, b->hint());
     return b;
 }
 

@@ -14,6 +14,7 @@ struct CommandDef
     QString icon;     // ":/icons/<icon>.svg"
     QString hint;     // shown in panInfo on mouse-over and as tooltip
     bool enabled = true; // false for commands whose window is not part of this build
+    QString key = {};    // the keys that press it, e.g. "Ctrl+S"; named at the end of the hint
 };
 
 /** A white box of picture buttons. */

@@ -42,9 +42,7 @@ ListMember ClientSearch::member()
                  {s("txtNotes"), s("Note:"), s("Notes")}};
     m.firstFocus = s("txtName");
     m.sorted = true;
-    m.emptyMessage = s("Empty list!");
     m.printTitle = s("Riepilogo clienti in archivio");
-    m.printFooter = s("Printed on [DATE]");
     m.pickHint = s("Fare doppio clic sulla voce in elenco per richiamare la scheda");
     const auto loadClient = ListMember::loadInto(WindowId::Clients, s("clients"));
     m.pick = [loadClient](const WindowRegistry &registry, const QString &key, const Record &record, qint64 position) {

@@ -1,4 +1,5 @@
 #include "ExportWindow.h"
+#include "widgets/KeyboardRules.h"
 #include "archive/ExportModel.h"
 #include "core/ProgramFolder.h"
 #include "platform/MessageService.h"
@@ -67,6 +68,8 @@ void ExportWindow::build()
     };
     cmdEsporta = command("cmdEsporta", "Esporta", "export", "Esporta l'archivio in formato Microsoft Excel.");
     cmdGuida = command("cmdGuida", "Guida", "help", "Visualizza la pagina della guida sensibile al contesto.");
+    KeyboardRules::bind(cmdGuida, QKeySequence(Qt::Key_F1));
+    panInfo->setHint(cmdGuida, cmdGuida->hint());
     cmdEsci = command("cmdEsci", "Esci", "exit", "Esci da questo ambiente di lavoro.");
 
     auto *top = new QHBoxLayout;

@@ -34,8 +34,6 @@ struct ListMember
     ListFind::Fold fold = ListFind::Fold::AZ;
     QString emptyMessage = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
     QString printTitle;
-    /** Replaces the template's footer when not empty. */
-    QString printFooter;
     /** The line under the list. */
     QString pickHint = QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda");
     /** What a picked record does for the key in lblMemory; false: nothing at all. */

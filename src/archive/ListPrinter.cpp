@@ -7,13 +7,10 @@
 
 namespace lumivista {
 
-bool ListPrinter::print(Services &services, QWidget *parent, const QString &title, const QStringList &lines,
-                        const QString &footer)
+bool ListPrinter::print(Services &services, QWidget *parent, const QString &title, const QStringList &lines)
 {
     ReportTemplate report = ReportTemplate::named(QLatin1String(templateFile));
     report.setText(QStringLiteral("txtTitolo"), title);
-    if (!footer.isEmpty())
-        report.setText(QStringLiteral("txtPagina"), footer);
     report.setLines(QStringLiteral("txtRiepilogo"), lines);
     const PreparedReport pages = report.prepare(services.clock.today(), title);
     return services.printer.print(parent, pages);

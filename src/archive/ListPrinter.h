@@ -15,10 +15,8 @@ class ListPrinter
 public:
     static constexpr const char *templateFile = "Riepilogo.json";
 
-    /** footer replaces "Stampa eseguita in data [DATE]" when given. False when
-     *  the print dialog was cancelled. */
-    static bool print(Services &services, QWidget *parent, const QString &title, const QStringList &lines,
-                      const QString &footer = QString());
+    /** False when the print dialog was cancelled. */
+    static bool print(Services &services, QWidget *parent, const QString &title, const QStringList &lines);
 };
 
 } // namespace lumivista

@@ -9,6 +9,7 @@
 #include "widgets/Modal.h"
 #include "archive/TfrmNumerazione.h"
 #include "core/Amount.h"
+#include "widgets/TypingRules.h"
 #include "core/KeyRules.h"
 #include "core/Numbering.h"
 #include "core/RecordFile.h"
@@ -509,7 +510,7 @@ bool PrescriptionCard::handleKey(QWidget *widget, QKeyEvent *key)
         return true;
     }
     if (isAmount(widget))
-        return !Amount::keyPasses(key->key(), key->text());
+        return TypingRules::amountKey(static_cast<QLineEdit *>(widget), key);
     return false;
 }
 

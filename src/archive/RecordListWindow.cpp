@@ -17,6 +17,8 @@
 #include "widgets/LineListModel.h"
 #include "widgets/Modal.h"
 #include <QApplication>
+#include <QFontMetrics>
+#include <QScreen>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -30,6 +32,35 @@
 namespace lumivista {
 
 namespace {
+
+/** The list's font and the window's width for a line format. */
+struct Fit
+{
+    QFont font;
+    int width = 0;
+};
+
+/** Wide enough for every fixed part of a line and the start of its last,
+ *  free-length field (the pending issue, the notes, the amount), as far as a
+ *  screen of room pixels allows: on a narrow screen the font steps down from
+ *  12 to 9 points before anything is left out of view. */
+Fit fitLines(const LineFormat &line, int room)
+{
+    constexpr int chrome = 2 * 16 + 2 * 4 + 24; // margins, frame, vertical scroll bar
+    const auto width = [&line](const QFont &font, int lastChars) {
+        return (line.fixedLength() + lastChars) * QFontMetrics(font).horizontalAdvance(QLatin1Char('0')) + chrome;
+    };
+    Fit fit;
+    fit.font = QFont(QStringLiteral("Liberation Mono"));
+    fit.font.setStyleHint(QFont::Monospace);
+    for (int points = 12; points >= 9; --points) {
+        fit.font.setPointSize(points);
+        if (room <= 0 || width(fit.font, 12) <= room)
+            break;
+    }
+    fit.width = room > 0 ? qMin(width(fit.font, 24), room) : 0;
+    return fit;
+}
 
 QString s(const char *text)
 {
@@ -63,7 +94,7 @@ RecordListWindow::RecordListWindow(WindowRegistry &registry, ListMember member, 
 {
     setObjectName(m_member.windowName);
     setWindowTitle(m_member.caption);
-    setFixedSize(862, 560);
+    setFixedSize(862, 560); // widened to the line format once the list is built
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
@@ -177,9 +208,9 @@ QWidget *RecordListWindow::buildResultPanel()
     lstRecords = new QListView(panel);
     lstRecords->setObjectName(s("lstRecords"));
     lstRecords->setAccessibleName(Text::trim(m_member.caption));
-    QFont mono(s("Liberation Mono"));
-    mono.setStyleHint(QFont::Monospace);
-    mono.setPointSize(12);
+    const QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const Fit fit = fitLines(m_member.line, screen ? screen->availableGeometry().width() - 16 : 0);
+    const QFont &mono = fit.font;
     lstRecords->setFont(mono);
     m_model = new LineListModel(mono, this);
     lstRecords->setModel(m_model);
@@ -191,6 +222,7 @@ QWidget *RecordListWindow::buildResultPanel()
     connect(lstRecords, &QListView::doubleClicked, this, &RecordListWindow::pickSelected);
     lstRecords->installEventFilter(this);
     layout->addWidget(lstRecords, 1);
+    setFixedWidth(qMax(width(), fit.width));
 
     auto *under = new QHBoxLayout;
     layout->addLayout(under);
@@ -283,6 +315,9 @@ void RecordListWindow::loadList()
 void RecordListWindow::showLines(LineList lines)
 {
     m_model->setLines(std::move(lines));
+    // The first line is selected, so Enter picks a single hit at once.
+    if (m_model->rowCount() > 0)
+        selectRow(0);
     lblTrovate->setText(s("Il presente riepilogo contiene %1 schede.").arg(m_model->rowCount()));
 }
 
@@ -333,8 +368,7 @@ void RecordListWindow::btnTrovaClick()
 
 void RecordListWindow::btnStampaClick()
 {
-    ListPrinter::print(m_registry.services(), this, m_member.printTitle, m_model->lines().toStringList(),
-                        m_member.printFooter);
+    ListPrinter::print(m_registry.services(), this, m_member.printTitle, m_model->lines().toStringList());
 }
 
 void RecordListWindow::pickSelected()

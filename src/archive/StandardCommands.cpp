@@ -18,7 +18,7 @@ CommandDef StandardCommands::newRecord() const
     const QString hint = m_words == Words::Scheda
         ? QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda.")
         : QStringLiteral("Prepara la schermata per l'emissione di una nuova prescrizione.");
-    return {m_names.newRecord, QStringLiteral("Nuovo"), QStringLiteral("new"), hint};
+    return {m_names.newRecord, QStringLiteral("Nuovo"), QStringLiteral("new"), hint, true, QStringLiteral("Ctrl+N")};
 }
 
 CommandDef StandardCommands::duplicate() const
@@ -33,14 +33,14 @@ CommandDef StandardCommands::save() const
 {
     const QString hint = m_words == Words::Scheda ? QStringLiteral("Salva la scheda corrente.")
                                                   : QStringLiteral("Salva o aggiorna la prescrizione corrente.");
-    return {m_names.save, QStringLiteral("Salva"), QStringLiteral("save"), hint};
+    return {m_names.save, QStringLiteral("Salva"), QStringLiteral("save"), hint, true, QStringLiteral("Ctrl+S")};
 }
 
 CommandDef StandardCommands::find() const
 {
     const QString hint = m_words == Words::Scheda ? QStringLiteral("Trova schede in archivio.")
                                                   : QStringLiteral("Trova prescrizioni in archivio.");
-    return {m_names.find, QStringLiteral("Trova"), QStringLiteral("find"), hint};
+    return {m_names.find, QStringLiteral("Trova"), QStringLiteral("find"), hint, true, QStringLiteral("Ctrl+F")};
 }
 
 CommandDef StandardCommands::first() const
@@ -69,7 +69,8 @@ CommandDef StandardCommands::last() const
 
 CommandDef StandardCommands::help() const
 {
-    return {m_names.help, QStringLiteral("Guida"), QStringLiteral("help"), QStringLiteral("Visualizza la guida in linea.")};
+    return {m_names.help, QStringLiteral("Guida"), QStringLiteral("help"), QStringLiteral("Visualizza la guida in linea."),
+            true, QStringLiteral("F1")};
 }
 
 CommandDef StandardCommands::close() const

@@ -5,6 +5,7 @@
 #include "archive/WindowRegistry.h"
 #include "core/ProgramFolder.h"
 #include "core/Text.h"
+#include "core/WholeFile.h"
 #include "platform/FileDialogService.h"
 #include "platform/MessageService.h"
 #include "platform/Services.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -35,25 +37,6 @@ QString s(const char *text)
 QString numbered(const char *prefix, int slot)
 {
     return QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(slot, 2, 10, QLatin1Char('0'));
-}
-
-/** Copies source over target through a temporary file beside it, so a failed
- *  copy never leaves a half file under the attachment's name. */
-QString copyInto(const QString &source, const QString &target)
-{
-    const QString part = target + QStringLiteral(".part");
-    QFile::remove(part);
-    QFile in(source);
-    if (!in.copy(part))
-        return in.errorString();
-    QFile::remove(target);
-    QFile copied(part);
-    if (!copied.rename(target)) {
-        const QString error = copied.errorString();
-        QFile::remove(part);
-        return error;
-    }
-    return QString();
 }
 
 } // namespace
@@ -176,8 +159,13 @@ QPushButton *TfrmAllegaCartella::openButton(int slot) const
 void TfrmAllegaCartella::browse(int slot)
 {
     Services &services = m_registry.services();
-    const QString chosen = services.fileDialog.openFile(this, s("Selezionare il file da allegare:"),
-                                                        s("Tutti i file (*.*)"));
+    // The user's documents, not the program folder with its archives; "*" also
+    // shows the many files without an extension.
+    QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (start.isEmpty() || !QFileInfo(start).isDir())
+        start = QDir::homePath();
+    const QString chosen = services.fileDialog.openFile(this, s("Selezionare il file da allegare:"), start,
+                                                        s("Tutti i file (*)"));
     if (chosen.isEmpty())
         return;
     const QString name = QFileInfo(chosen).fileName();
@@ -203,9 +191,15 @@ void TfrmAllegaCartella::browse(int slot)
             return;
         }
     }
-    const QString error = copyInto(chosen, target);
-    if (!error.isEmpty()) {
-        refuse(error);
+    switch (WholeFile::copy(chosen, target)) {
+    case WholeFile::CopyFailure::None:
+        break;
+    case WholeFile::CopyFailure::Source:
+        refuse(s("Il file scelto non può essere letto."));
+        return;
+    case WholeFile::CopyFailure::Target:
+        refuse(s("La cartella dei documenti allegati non accetta il file: il disco potrebbe essere pieno o protetto "
+                 "da scrittura. L'eventuale file precedente con lo stesso nome è rimasto com'era."));
         return;
     }
     fileEdit(slot)->setText(name);

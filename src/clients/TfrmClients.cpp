@@ -99,7 +99,6 @@ ListMember pendingIssues()
     m.sorted = true;
     m.fold = ListFind::Fold::Lower;
     m.printTitle = s("Riepilogo questioni in sospeso");
-    m.printFooter = s("Printed on [DATE]");
     m.pick = ListMember::loadInto(WindowId::Clients, s("clients"));
     return m;
 }
@@ -197,7 +196,6 @@ CardDefinition TfrmClients::cardDefinition()
     e.sheetName = s("Riepilogo Clienti");
     e.helpTitle = s("Esportazione archivio clienti in Excel");
     e.helpText = ExportHelp::archive(s("dei clienti"), e.fileName);
-    e.initialHint = s("Export database to Excel.");
     d.key = s("clients");
     d.lists = {{s("cmdFind"), ClientSearch::member()}, {s("cmdDefaulting"), pendingIssues()}};
     return d;

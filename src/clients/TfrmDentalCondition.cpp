@@ -1,4 +1,5 @@
 #include "TfrmDentalCondition.h"
+#include "widgets/TypingRules.h"
 #include "widgets/DialogButton.h"
 #include "ExamMap.h"
 #include "archive/DocumentPrinter.h"
@@ -199,8 +200,13 @@ QWidget *TfrmDentalCondition::gridOf(int index, bool rowLabels)
         for (int c = 0; c < g.columns.size(); ++c)
             if (const int cell = g.cells.at(r).at(c)) {
                 QLineEdit *field = addEdit(ExamMap::cellName(cell), ExamMap::accessibleName(cell), 6, box);
-                field->setFixedWidth(54);
+                // Six characters, a sphere such as "-10,25" or "000000", show whole;
+                // on leaving, the cell shows its value from the start.
+                field->setProperty("examCell", true);
+                field->ensurePolished();
+                field->setFixedWidth(field->fontMetrics().horizontalAdvance(s("000000")) + 2 * 1 + 2 * 2 + 2 * 2);
                 field->setAlignment(Qt::AlignCenter);
+                TypingRules::showStartWhenLeft(field);
                 grid->addWidget(field, r + 1, first + c);
             }
     }

@@ -14,6 +14,7 @@
 #include <set>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -136,9 +137,51 @@ bool backUpFile(const QString &source, const QString &target)
     return check && check->size == copied->size && check->crc == copied->crc;
 }
 
+const QRegularExpression &partialPattern()
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\.(\\d{4}-\\d{2}-\\d{2}_\\d{6})\\.partial$"));
+    return pattern;
+}
+
+/** A real folder, not a link to one: only such folders are ever emptied, so a
+ *  link with a backup's name can never lead the clean-up elsewhere. */
+bool isRealFolder(const QString &path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool isRealFile(const QString &path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 bool isOurs(const QDir &root, const QString &name)
 {
-    return folderPattern().match(name).hasMatch() && QFileInfo::exists(root.filePath(name + '/' + Backup::markName()));
+    return folderPattern().match(name).hasMatch() && isRealFolder(root.filePath(name))
+           && isRealFile(root.filePath(name + '/' + Backup::markName()));
+}
+
+/** Removes a folder of ours and what it holds, never following a link. */
+void removeOurs(const QString &path)
+{
+    if (isRealFolder(path))
+        QDir(path).removeRecursively(); // removes links inside as links
+}
+
+/** Removes the temporary folders of runs cut short. One begun within the last
+ *  hour may belong to another station's run going on now, and is left to it. */
+void removeStalePartials(const QDir &root, const QDateTime &now)
+{
+    for (const QString &name : root.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
+        const QRegularExpressionMatch match = partialPattern().match(name);
+        if (!match.hasMatch())
+            continue;
+        const QDateTime begun = QDateTime::fromString(match.captured(1), kFormat);
+        if (!begun.isValid() || begun.secsTo(now) > 3600 || begun > now.addSecs(3600))
+            removeOurs(root.filePath(name));
+    }
 }
 
 } // namespace
@@ -195,7 +238,8 @@ Backup::Outcome Backup::run(const QString &programFolder, const QString &root, c
     }
     const QDir backups(root);
     QStringList ours;
-    for (const QString &name : backups.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    removeStalePartials(backups, now);
+    for (const QString &name : backups.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
         if (isOurs(backups, name))
             ours << name;
     }
@@ -204,7 +248,7 @@ Backup::Outcome Backup::run(const QString &programFolder, const QString &root, c
     if (!madeToday) {
         const QString name = folderName(now);
         const QString partial = backups.filePath(QLatin1Char('.') + name + QStringLiteral(".partial"));
-        QDir(partial).removeRecursively(); // left by a run that was cut short
+        removeOurs(partial); // left by a run of this same second that was cut short
         bool ok = QDir().mkpath(partial);
         QStringList failed;
         for (const QString &file : std::as_const(present)) {
@@ -220,7 +264,7 @@ Backup::Outcome Backup::run(const QString &programFolder, const QString &root, c
             outcome.made << backups.filePath(name);
             ours << name;
         } else {
-            QDir(partial).removeRecursively();
+            removeOurs(partial);
             outcome.problems << (failed.isEmpty()
                                      ? QStringLiteral("la copia in %1 non è stata completata")
                                            .arg(QDir::toNativeSeparators(root))
@@ -229,7 +273,7 @@ Backup::Outcome Backup::run(const QString &programFolder, const QString &root, c
         }
     }
     for (const QString &name : expired(ours, now.date()))
-        QDir(backups.filePath(name)).removeRecursively();
+        removeOurs(backups.filePath(name));
     return outcome;
 }
 

@@ -14,6 +14,14 @@ LineFormat::LineFormat(const RecordLayout &layout, const QList<LinePart> &parts)
     }
 }
 
+int LineFormat::fixedLength() const
+{
+    int length = 0;
+    for (const Resolved &part : m_parts)
+        length += int(part.caption.size()) + qMax(0, part.width);
+    return length;
+}
+
 void LineFormat::buildBytes(QByteArrayView record, QByteArray &out) const
 {
     out.resize(0);

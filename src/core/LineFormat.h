@@ -29,6 +29,9 @@ public:
     QString build(const RecordView &record) const;
     /** The same line as bytes, into out (reused between records). */
     void buildBytes(QByteArrayView record, QByteArray &out) const;
+    /** Characters every line has before its last, unpadded field: the captions
+     *  and the fixed widths. */
+    int fixedLength() const;
 
     /** Every format the lists and searches use, one per line shape. */
     static LineFormat clientSearch();

@@ -38,4 +38,13 @@ QString PasswordFile::normalise(const QString &typed)
     return Text::trim(Text::upperAZ(typed));
 }
 
+bool PasswordFile::matches(const QString &typed, const QString &stored)
+{
+    const QString normal = normalise(typed);
+    // The empty stored text (no password set) is matched by nothing.
+    if (stored.isEmpty())
+        return false;
+    return normal == stored || normal.toUpper() == stored.toUpper();
+}
+
 } // namespace lumivista

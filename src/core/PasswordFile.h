@@ -27,6 +27,11 @@ public:
     /** What is compared and stored: a to z upper-cased (other characters as they
      *  are), then trimmed. */
     static QString normalise(const QString &typed);
+
+    /** Whether a typed password opens the stored one (as read()). Letter case
+     *  never matters, accented letters included, so Caps Lock cannot lock a shop
+     *  out: "VISTA CITTÀ" opens "Vista Città". The stored form stays normalise(). */
+    static bool matches(const QString &typed, const QString &stored);
 };
 
 } // namespace lumivista

@@ -1,14 +1,15 @@
 #include "RecordFile.h"
 #include "ProgramFolder.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSysInfo>
 
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <optional>
 #include <thread>
 
 #include <csignal>
@@ -53,31 +54,88 @@ bool lockUnsupported(int error)
     return error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS;
 }
 
-/** "host pid" of the station and process that wrote a lock file. */
+/** "host pid token" of the station, process and command that wrote a lock
+ *  file: the token tells one command's lock from the next one's. */
 QByteArray lockOwner()
 {
-    return QSysInfo::machineHostName().toUtf8() + ' ' + QByteArray::number(qint64(::getpid()));
+    return QSysInfo::machineHostName().toUtf8() + ' ' + QByteArray::number(qint64(::getpid())) + ' '
+           + QByteArray::number(QRandomGenerator::system()->generate64(), 16);
+}
+
+/** A name in the archive's folder that no other station or command uses. */
+QByteArray uniqueBeside(const QByteArray &native, const char *what)
+{
+    return native + '.' + what + '.' + QSysInfo::machineHostName().toUtf8() + '.'
+           + QByteArray::number(qint64(::getpid())) + '.'
+           + QByteArray::number(QRandomGenerator::system()->generate64(), 16);
+}
+
+/** A small file's whole content, or a null array when it cannot be read. */
+QByteArray contentOf(const QByteArray &native)
+{
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return QByteArray();
+    QByteArray bytes(512, Qt::Uninitialized);
+    ssize_t n;
+    do {
+        n = ::read(fd, bytes.data(), size_t(bytes.size()));
+    } while (n < 0 && errno == EINTR);
+    ::close(fd);
+    if (n < 0)
+        return QByteArray();
+    bytes.truncate(n);
+    return bytes.isNull() ? QByteArray("") : bytes;
+}
+
+/** The share's own time now: the time it stamps on a file just written there.
+ *  Comparing a lock's age against it, not against this station's clock, keeps a
+ *  station whose clock runs ahead from taking every live lock for stale. */
+std::optional<struct timespec> folderNow(const QByteArray &lockNative)
+{
+    const QByteArray probe = uniqueBeside(lockNative, "ora");
+    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st {};
+    const bool stamped = ::write(fd, "t", 1) == 1 && ::fstat(fd, &st) == 0;
+    ::close(fd);
+    ::unlink(probe.constData());
+    if (!stamped)
+        return std::nullopt;
+    return st.st_mtim;
 }
 
 /** A lock file is stale when its process is known to be gone (same host, no
- *  such process) or when it is older than any command takes. */
-bool isStale(const QString &lockPath)
+ *  such process) or when, by the share's clock, it is older than any command
+ *  takes. owner is the content that was judged. */
+bool isStale(const QByteArray &lockNative, const QByteArray &owner)
 {
-    const QFileInfo info(lockPath);
-    if (!info.exists())
+    struct stat lockStat {};
+    if (::stat(lockNative.constData(), &lockStat) != 0)
         return false;
-    const qint64 age = info.lastModified().secsTo(QDateTime::currentDateTime());
-    if (age > RecordFile::StaleLockSeconds)
-        return true;
-    QFile file(lockPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QList<QByteArray> parts = file.read(512).trimmed().split(' ');
-    if (parts.size() != 2 || parts.at(0) != QSysInfo::machineHostName().toUtf8())
+    if (const auto now = folderNow(lockNative)) {
+        if (now->tv_sec - lockStat.st_mtim.tv_sec > RecordFile::StaleLockSeconds)
+            return true;
+    }
+    const QList<QByteArray> parts = owner.trimmed().split(' ');
+    if (parts.size() < 2 || parts.at(0) != QSysInfo::machineHostName().toUtf8())
         return false;
     bool ok = false;
     const qint64 pid = parts.at(1).toLongLong(&ok);
     return ok && pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+}
+
+std::function<void(const char *)> &stepHook()
+{
+    static std::function<void(const char *)> hook;
+    return hook;
+}
+
+void step(const char *name)
+{
+    if (stepHook())
+        stepHook()(name);
 }
 
 } // namespace
@@ -136,13 +194,15 @@ void RecordFile::lockWithFile(int flockError)
     for (;;) {
         const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
-            const bool written = ::write(fd, owner.constData(), size_t(owner.size())) == owner.size();
+            const bool written = ::write(fd, owner.constData(), size_t(owner.size())) == owner.size()
+                                 && ::fsync(fd) == 0;
             ::close(fd);
             if (!written) {
                 ::unlink(native.constData());
                 fail(lockPath, "cannot write the lock file", errno ? errno : EIO);
             }
             m_lockFile = lockPath;
+            m_lockOwner = owner;
             return;
         }
         const int error = errno;
@@ -150,8 +210,22 @@ void RecordFile::lockWithFile(int flockError)
             continue;
         if (error != EEXIST)
             fail(lockPath, "no lock available for the archive", error ? error : flockError);
-        if (isStale(lockPath)) {
-            ::unlink(native.constData());
+        const QByteArray judged = contentOf(native);
+        if (!judged.isNull() && isStale(native, judged)) {
+            step("stale");
+            // Take the stale lock away under a name of our own: of two stations
+            // doing this at once only one rename succeeds. Then make sure it was
+            // the lock judged stale, not a live one put there meanwhile.
+            const QByteArray taken = uniqueBeside(native, "scaduto");
+            if (::rename(native.constData(), taken.constData()) == 0) {
+                if (contentOf(taken) == judged) {
+                    ::unlink(taken.constData());
+                } else if (::link(taken.constData(), native.constData()) == 0 || errno == EEXIST) {
+                    ::unlink(taken.constData()); // a live lock: back in its place
+                } else {
+                    ::rename(taken.constData(), native.constData());
+                }
+            }
             continue;
         }
         if (std::chrono::steady_clock::now() >= deadline)
@@ -164,8 +238,14 @@ void RecordFile::release()
 {
     if (m_lockFile.isEmpty())
         return;
-    ::unlink(QFile::encodeName(m_lockFile).constData());
+    // Only our own lock goes: a station that took ours over as stale (a command
+    // that hung) now holds its own, which must stay.
+    const QByteArray native = QFile::encodeName(m_lockFile);
+    step("release");
+    if (contentOf(native) == m_lockOwner)
+        ::unlink(native.constData());
     m_lockFile.clear();
+    m_lockOwner.clear();
 }
 
 RecordFile::~RecordFile()
@@ -294,6 +374,11 @@ QString RecordFile::lockFileFor(const QString &archivePath)
 void RecordFile::setLockCallForTests(LockCall call)
 {
     lockCall() = call ? call : &::flock;
+}
+
+void RecordFile::setLockStepHookForTests(std::function<void(const char *step)> hook)
+{
+    stepHook() = std::move(hook);
 }
 
 void RecordFile::setLockWaitForTests(int milliseconds)

@@ -14,7 +14,8 @@ namespace lumivista {
  *
  *  The lock is flock(). Where the file system has none (some network shares), a
  *  lock file "<archive>.lck" created exclusively beside the archive takes its
- *  place; it is never written unguarded. */
+ *  place; it is never written unguarded. A stale lock file is taken over
+ *  atomically, and a command removes only the lock file it wrote itself. */
 class RecordFile
 {
 public:
@@ -54,6 +55,10 @@ public:
     using LockCall = int (*)(int fd, int operation);
     static void setLockCallForTests(LockCall call);
     static void setLockWaitForTests(int milliseconds);
+    /** Called at the steps of the lock-file fallback ("stale": a lock was judged
+     *  stale and is about to be taken over; "release": our lock is about to be
+     *  released), so tests can act out another station slowed in between. */
+    static void setLockStepHookForTests(std::function<void(const char *step)> hook);
 
 private:
     void lock();
@@ -66,6 +71,7 @@ private:
     const RecordLayout &m_layout;
     int m_fd = -1;
     QString m_lockFile; // set while this command holds the fallback lock file
+    QByteArray m_lockOwner; // what this command wrote into it
     qint64 m_index = 0;
 };
 

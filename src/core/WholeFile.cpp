@@ -173,6 +173,25 @@ WholeFile::Outcome WholeFile::write(const QString &path, const QByteArray &bytes
     return writer.commit();
 }
 
+WholeFile::CopyFailure WholeFile::copy(const QString &source, const QString &target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return CopyFailure::Source;
+    Writer out(target);
+    QByteArray block(1024 * 1024, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = in.read(block.data(), block.size());
+        if (n < 0)
+            return CopyFailure::Source; // the writer, dropped, leaves no trace
+        if (n == 0)
+            break;
+        if (!out.append(QByteArray::fromRawData(block.constData(), n)))
+            return CopyFailure::Target;
+    }
+    return out.commit() ? CopyFailure::None : CopyFailure::Target;
+}
+
 int WholeFile::removeLeftovers(const QString &folder, const QStringList &names)
 {
     int removed = 0;

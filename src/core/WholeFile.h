@@ -61,6 +61,15 @@ public:
         Private *d;
     };
 
+    /** Where a copy failed, so the caller can say why in its own words. */
+    enum class CopyFailure { None, Source, Target };
+
+    /** Copies source over target with the guarantees of write(): the copy goes
+     *  to a temporary file of our own beside target (created new, so no file of
+     *  the user's is ever touched), is flushed and synced, and only then takes
+     *  target's name in one rename. On failure target is as it was. */
+    static CopyFailure copy(const QString &source, const QString &target);
+
     /** Removes temporary files that a crash in the middle of write() left in folder
      *  for the files named; returns how many were removed. */
     static int removeLeftovers(const QString &folder, const QStringList &names);

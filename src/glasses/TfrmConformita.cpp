@@ -49,6 +49,14 @@ QList<QPair<QString, QString>> carried()
     return pairs;
 }
 
+/** The width at which edit shows sample whole: the text, the edit's own
+ *  margins and frame, and the padding the style sheet gives it. */
+int widthFor(const QLineEdit *edit, const QString &sample)
+{
+    const QMargins margins = edit->textMargins();
+    return edit->fontMetrics().horizontalAdvance(sample) + margins.left() + margins.right() + 2 * 2 + 2 * 1 + 2 * 4;
+}
+
 QGroupBox *greyBox(const QString &title, QWidget *parent)
 {
     auto *box = new QGroupBox(title, parent);
@@ -72,7 +80,7 @@ TfrmConformita::TfrmConformita(Services &services, const QWidget &card, QWidget 
 {
     setObjectName(s("TfrmConformita"));
     setWindowTitle(s(" Dichiarazione di conformità per occhiale correttivo"));
-    setFixedSize(650, 632);
+    // 650 wide, or wider where the lens and client values would not show whole.
     setModal(true);
 
     auto *layout = new QVBoxLayout(this);
@@ -130,8 +138,9 @@ TfrmConformita::TfrmConformita(Services &services, const QWidget &card, QWidget 
         const QString row = QLatin1String(lensRows[i]);
         QLineEdit *right = addEdit(numbered("edtLenteDX", i + 1), s("LENTE DX ") + row);
         QLineEdit *left = addEdit(numbered("edtLenteSX", i + 1), s("LENTE SX ") + row);
-        right->setFixedWidth(135);
-        left->setFixedWidth(135);
+        // Wide enough for a usual lens value, "Varilux Comfort Max 1,67", whole.
+        for (QLineEdit *side : {right, left})
+            side->setFixedWidth(widthFor(side, s("Varilux Comfort Max 1,67")));
         lensGrid->addWidget(right, i + 1, 0);
         lensGrid->addWidget(caption(row, lenses, Qt::AlignCenter), i + 1, 1);
         lensGrid->addWidget(left, i + 1, 2);
@@ -149,6 +158,8 @@ TfrmConformita::TfrmConformita(Services &services, const QWidget &card, QWidget 
     for (int i = 0; i < 3; ++i) {
         QLabel *label = caption(QLatin1String(tail[i][0]), client);
         QLineEdit *field = addEdit(QLatin1String(tail[i][1]), QLatin1String(tail[i][0]));
+        // A full tax code of the widest letters stays visible.
+        field->setMinimumWidth(widthFor(field, s("WWWWWW00W00W000W")));
         label->setBuddy(field);
         clientGrid->addWidget(label, 3 + i, 0);
         clientGrid->addWidget(field, 3 + i, 1);
@@ -172,6 +183,8 @@ TfrmConformita::TfrmConformita(Services &services, const QWidget &card, QWidget 
     connect(btnStampa, &QPushButton::clicked, this, &TfrmConformita::btnStampaClick);
     connect(btnRetro, &QPushButton::clicked, this, &TfrmConformita::btnRetroClick);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+
+    setFixedSize(qMax(650, layout->sizeHint().width()), 632);
 
     for (const auto &[editName, cardName] : carried())
         edit(editName)->setText(DocumentPrint::shown(&card, cardName));

@@ -2,9 +2,10 @@
 
 namespace lumivista {
 
-QString FakeFileDialogService::openFile(QWidget *parent, const QString &title, const QString &filter)
+QString FakeFileDialogService::openFile(QWidget *parent, const QString &title, const QString &folder,
+                                        const QString &filter)
 {
-    m_requests.append({parent, title, filter, QString()});
+    m_requests.append({parent, title, filter, folder});
     return m_queue.isEmpty() ? m_path : m_queue.dequeue();
 }
 

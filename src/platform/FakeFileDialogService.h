@@ -17,10 +17,10 @@ public:
         QPointer<QWidget> parent;
         QString title;
         QString filter;
-        QString suggested; // saveFile() only
+        QString suggested; // saveFile(): the suggested path; openFile(): the starting folder
     };
 
-    QString openFile(QWidget *parent, const QString &title, const QString &filter) override;
+    QString openFile(QWidget *parent, const QString &title, const QString &folder, const QString &filter) override;
     QString saveFile(QWidget *parent, const QString &title, const QString &suggested, const QString &filter) override;
 
     void queuePath(const QString &path) { m_queue.enqueue(path); }

@@ -10,7 +10,8 @@ class FileDialogService
 {
 public:
     virtual ~FileDialogService() = default;
-    virtual QString openFile(QWidget *parent, const QString &title, const QString &filter) = 0;
+    /** The open dialog, starting in folder. */
+    virtual QString openFile(QWidget *parent, const QString &title, const QString &folder, const QString &filter) = 0;
     /** The save-as dialog, opened on a suggested path; asks before replacing a file. */
     virtual QString saveFile(QWidget *parent, const QString &title, const QString &suggested,
                              const QString &filter) = 0;

@@ -3,9 +3,10 @@
 
 namespace lumivista {
 
-QString QtFileDialogService::openFile(QWidget *parent, const QString &title, const QString &filter)
+QString QtFileDialogService::openFile(QWidget *parent, const QString &title, const QString &folder,
+                                     const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
 
 QString QtFileDialogService::saveFile(QWidget *parent, const QString &title, const QString &suggested,

@@ -7,7 +7,7 @@ namespace lumivista {
 class QtFileDialogService : public FileDialogService
 {
 public:
-    QString openFile(QWidget *parent, const QString &title, const QString &filter) override;
+    QString openFile(QWidget *parent, const QString &title, const QString &folder, const QString &filter) override;
     QString saveFile(QWidget *parent, const QString &title, const QString &suggested, const QString &filter) override;
 };
 

@@ -273,6 +273,11 @@ PreparedReport ReportTemplate::prepare(const QDate &today, const QString &fileSt
                 y += band.height;
                 continue;
             }
+            // A template (a file the shop may edit) whose footer, margins or band
+            // leave no room for one line on an empty page would add pages forever.
+            if (text->lineHeight <= 0 || (bottom - text->box.top()) / text->lineHeight + 1e-6 < 1)
+                throw PrintFailure(s("Il modello di stampa \"%1\" non lascia spazio per le righe dell'elenco: "
+                                     "controllare margini, intestazione e piè di pagina.").arg(m_name));
             while (done < text->lines.size()) {
                 const qreal top = y + text->box.top();
                 qsizetype fit = qsizetype((bottom - top) / text->lineHeight + 1e-6);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+class QKeyEvent;
 class QLineEdit;
 class QWidget;
 
@@ -19,6 +20,14 @@ public:
     /** Only "0" to "9", Backspace, Delete, Left and Right reach the edit; Enter
      *  still reaches whatever handles it. */
     static void digitsOnly(QWidget *edit);
+    /** A field narrower than some values shows each from its start once the
+     *  focus leaves it, never with the start scrolled out of view. */
+    static void showStartWhenLeft(QLineEdit *edit);
+    /** The keys of an amount field: digits, the decimal comma and the editing
+     *  keys. The point and the keypad's decimal key type the comma while the
+     *  field has none, so "12.50" is never taken for 1250. True when the key was
+     *  dealt with here and must go no further. */
+    static bool amountKey(QLineEdit *edit, const QKeyEvent *key);
 };
 
 } // namespace lumivista

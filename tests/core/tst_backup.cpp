@@ -127,6 +127,40 @@ private Q_SLOTS:
         QCOMPARE(left.size(), 14 + 2);
     }
 
+    void cleanUpNeverFollowsALink()
+    {
+        // A link with an old backup's name, pointing to a folder that holds the
+        // mark: the retention removes neither the folder's files nor the link's target.
+        fill();
+        const QString precious = m_dir->filePath(QStringLiteral("Documenti del negozio"));
+        QVERIFY(QDir().mkpath(precious));
+        writeBytes(precious + '/' + Backup::markName(), "x");
+        writeBytes(precious + QStringLiteral("/fatture.ods"), "the shop's invoices");
+        QVERIFY(QDir().mkpath(backupRoot()));
+        QVERIFY(QFile::link(precious, backupRoot() + QStringLiteral("/2020-01-01_090000")));
+        // And a link that looks like a partial folder left by a run cut short.
+        QVERIFY(QFile::link(precious, backupRoot() + QStringLiteral("/.2020-01-03_090000.partial")));
+        for (int d = 1; d <= 15; ++d)
+            QCOMPARE(Backup::daily(m_program, at(2026, 12, d)).made.size(), 1);
+        QCOMPARE(fileBytes(precious + QStringLiteral("/fatture.ods")), QByteArray("the shop's invoices"));
+        QVERIFY(QFileInfo::exists(precious + '/' + Backup::markName()));
+    }
+
+    void partialFoldersOfRunsCutShortAreRemoved()
+    {
+        fill();
+        QVERIFY(QDir().mkpath(backupRoot()));
+        // Cut short days ago, and one begun a moment ago by another station's run.
+        for (const char *name : {".2026-12-01_093000.partial", ".2026-12-09_180000.partial", ".2026-12-10_085930.partial",
+                                 ".copia.partial"}) {
+            QVERIFY(QDir().mkpath(backupRoot() + '/' + QLatin1String(name)));
+            writeBytes(backupRoot() + '/' + QLatin1String(name) + QStringLiteral("/Archivio_Clienti.pro"), "half");
+        }
+        QCOMPARE(Backup::daily(m_program, at(2026, 12, 10)).made.size(), 1);
+        QCOMPARE(QDir(backupRoot()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{".2026-12-10_085930.partial", ".copia.partial", "2026-12-10_090000"}));
+    }
+
     void secondFolder_data()
     {
         QTest::addColumn<QString>("kind");

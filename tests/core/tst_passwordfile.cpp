@@ -116,6 +116,34 @@ private Q_SLOTS:
         QFETCH(QString, normal);
         QCOMPARE(PasswordFile::normalise(typed), normal);
     }
+
+    void letterCaseNeverMattersAccentsIncluded_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("as chosen") << QStringLiteral("Vista Città 2026") << QStringLiteral("Vista Città 2026") << true;
+        QTest::newRow("caps lock") << QStringLiteral("Vista Città 2026") << QStringLiteral("VISTA CITTÀ 2026") << true;
+        QTest::newRow("chosen in caps, typed small") << QStringLiteral("PERCHÉ NO 1") << QStringLiteral("perché no 1")
+                                                      << true;
+        QTest::newRow("another accent") << QStringLiteral("Vista Città 2026") << QStringLiteral("VISTA CITTÁ 2026")
+                                        << false;
+        QTest::newRow("accent left out") << QStringLiteral("Vista Città 2026") << QStringLiteral("VISTA CITTA 2026")
+                                         << false;
+        QTest::newRow("wrong") << QStringLiteral("Vista Città 2026") << QStringLiteral("Vista Citta 2025") << false;
+    }
+    void letterCaseNeverMattersAccentsIncluded()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, typed);
+        QFETCH(bool, opens);
+        QVERIFY(PasswordFile::write(chosen));
+        const std::optional<QString> stored = PasswordFile::read();
+        QVERIFY(stored);
+        QCOMPARE(*stored, PasswordFile::normalise(chosen)); // the stored form is as it always was
+        QCOMPARE(PasswordFile::matches(typed, *stored), opens);
+        QVERIFY(!PasswordFile::matches(typed, QString())); // no password set: nothing opens
+    }
 };
 
 QTEST_APPLESS_MAIN(TestPasswordFile)

@@ -91,6 +91,9 @@ private Q_SLOTS:
     void withoutFlockALockFileGuards();
     void staleLockFiles_data();
     void staleLockFiles();
+    void staleLockTakeoverLeavesALiveLockAlone();
+    void releaseLeavesAnotherStationsLock();
+    void stalenessGoesByTheSharesClock();
     void closedArchiveThrows();
 
 private:
@@ -444,6 +447,89 @@ void TstRecordFile::staleLockFiles()
     QCOMPARE(opens(path), taken);
     // A lock file that was not ours is never removed by a failed attempt.
     QCOMPARE(QFileInfo::exists(lockFile), !taken);
+}
+
+void TstRecordFile::staleLockTakeoverLeavesALiveLockAlone()
+{
+    // A station judges a dead station's lock stale; slowed down as on a network
+    // share, it only acts after another station has put its live lock there.
+    NoFlock noFlock(ENOLCK);
+    const QString path = RecordFile::pathFor(RecordLayout::appointments());
+    const QString lockFile = RecordFile::lockFileFor(path);
+    writeBytes(lockFile, "cassa2 4242 old");
+    QFile old(lockFile);
+    QVERIFY(old.open(QIODevice::ReadWrite));
+    QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-RecordFile::StaleLockSeconds - 60),
+                            QFileDevice::FileModificationTime));
+    old.close();
+    const QByteArray live("cassa3 777 live");
+    int stale = 0;
+    RecordFile::setLockStepHookForTests([&](const char *step) {
+        if (qstrcmp(step, "stale") != 0 || stale++ > 0)
+            return;
+        const QString fresh = lockFile + QStringLiteral(".new");
+        writeBytes(fresh, live);
+        QVERIFY(::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(lockFile).constData()) == 0);
+    });
+    const auto failure = openFailure(path);
+    RecordFile::setLockStepHookForTests(nullptr);
+    QCOMPARE(stale, 1);
+    QCOMPARE(failure, std::optional(ArchiveError::Kind::InUse));
+    QCOMPARE(fileBytes(lockFile), live);
+    // Nothing of ours is left beside the archive.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
+}
+
+void TstRecordFile::releaseLeavesAnotherStationsLock()
+{
+    // Our command hung past the stale age and another station took the lock
+    // over: closing must not remove that station's lock.
+    NoFlock noFlock(ENOLCK);
+    const QString path = RecordFile::pathFor(RecordLayout::appointments());
+    const QString lockFile = RecordFile::lockFileFor(path);
+    const QByteArray theirs("cassa2 4242 theirs");
+    RecordFile::setLockStepHookForTests([&](const char *step) {
+        if (qstrcmp(step, "release") == 0)
+            writeBytes(lockFile, theirs);
+    });
+    {
+        RecordFile holder(path, RecordLayout::appointments());
+        holder.close();
+    }
+    RecordFile::setLockStepHookForTests(nullptr);
+    QCOMPARE(fileBytes(lockFile), theirs);
+}
+
+void TstRecordFile::stalenessGoesByTheSharesClock()
+{
+    // A station whose clock runs five minutes ahead of the share's must still
+    // see a lock written a moment ago as live.
+    const QString faketime = QStandardPaths::findExecutable(QStringLiteral("faketime"));
+    if (faketime.isEmpty())
+        QSKIP("faketime is not installed (scripts/setup installs it)");
+    const QString path = RecordFile::pathFor(RecordLayout::appointments());
+    const QString lockFile = RecordFile::lockFileFor(path);
+    writeBytes(lockFile, "cassa2 4242 live");
+    QProcess station;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("NO_FAKE_STAT"), QStringLiteral("1")); // file times stay the share's
+    station.setProcessEnvironment(environment);
+    station.start(faketime, {QStringLiteral("-f"), QStringLiteral("+5m"), QStringLiteral(LOCKPROBE), path});
+    QVERIFY(station.waitForFinished(60000));
+    QCOMPARE(station.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(station.exitCode(), 2);
+    QCOMPARE(fileBytes(lockFile), QByteArray("cassa2 4242 live"));
+
+    // And a lock that is old by the share's clock is still taken over.
+    QFile old(lockFile);
+    QVERIFY(old.open(QIODevice::ReadWrite));
+    QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-RecordFile::StaleLockSeconds - 60),
+                            QFileDevice::FileModificationTime));
+    old.close();
+    station.start(faketime, {QStringLiteral("-f"), QStringLiteral("-1m"), QStringLiteral(LOCKPROBE), path});
+    QVERIFY(station.waitForFinished(60000));
+    QCOMPARE(station.exitCode(), 0);
+    QVERIFY(!QFileInfo::exists(lockFile));
 }
 
 void TstRecordFile::closedArchiveThrows()

@@ -1,5 +1,6 @@
 #include "ModalDriver.h"
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -46,19 +47,33 @@ void ModalDriver::whenShown(std::function<void(QWidget *)> action)
     auto *timer = new QTimer(qApp);
     auto ended = std::make_shared<bool>(false);
     waits().append({timer, ended});
-    auto attempts = std::make_shared<int>(0);
+    // Counted in time, not in timer ticks: a loaded machine stretches the ticks.
+    auto deadline = std::make_shared<QDeadlineTimer>(30000);
+    auto visibleSince = std::make_shared<QDeadlineTimer>(QDeadlineTimer::Forever);
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, attempts, ended, action = std::move(action)] {
+    QObject::connect(timer, &QTimer::timeout, timer,
+                     [timer, deadline, visibleSince, ended, action = std::move(action)] {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible()) {
             // A window that never opens fails the test instead of hanging it.
-            if (++*attempts > 500) {
+            if (deadline->hasExpired()) {
                 *ended = true;
                 timer->stop();
                 timer->deleteLater();
                 QTest::qFail("a modal window the test waited for never appeared", __FILE__, __LINE__);
             }
             return;
+        }
+        // The action runs once the window is active, so that it has the focus
+        // the user would see. A window shown but never activated still gets its
+        // action after a while: a wrong focus then fails a check, not the suite.
+        if (!modal->isActiveWindow()) {
+            if (visibleSince->isForever()) {
+                *visibleSince = QDeadlineTimer(10000);
+                modal->activateWindow();
+            }
+            if (!visibleSince->hasExpired())
+                return;
         }
         *ended = true;
         timer->stop();

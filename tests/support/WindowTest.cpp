@@ -1,5 +1,6 @@
 #include "WindowTest.h"
 #include "ModalDriver.h"
+#include "widgets/KeyboardRules.h"
 #include "widgets/Style.h"
 #include <QApplication>
 #include <QAbstractButton>
@@ -14,6 +15,7 @@ void WindowTest::startWindowTest()
     // Windows look in tests as they do in the program, colours included.
     static const bool styled = [] {
         Style::install(*qApp);
+        KeyboardRules::install(*qApp);
         return true;
     }();
     Q_UNUSED(styled);
@@ -66,6 +68,22 @@ QWidget *WindowTest::named(QWidget *window, const QString &accessibleName)
 QLineEdit *WindowTest::edit(QWidget *window, const QString &objectName)
 {
     return window->findChild<QLineEdit *>(objectName);
+}
+
+bool WindowTest::showsWhole(QLineEdit *edit)
+{
+    const int length = int(edit->text().size());
+    const int cursor = edit->cursorPosition();
+    bool whole = true;
+    for (const int at : {0, length}) {
+        edit->setCursorPosition(at);
+        edit->grab(); // the edit settles its scrolling when it paints
+        const QRect inside = edit->contentsRect();
+        whole = whole && edit->cursorPositionAt(QPoint(inside.left() + 1, inside.center().y())) == 0
+                && edit->cursorPositionAt(QPoint(inside.right() - 1, inside.center().y())) == length;
+    }
+    edit->setCursorPosition(cursor);
+    return whole;
 }
 
 QByteArray WindowTest::fieldAt(const QByteArray &record, int offset)

@@ -36,6 +36,9 @@ protected:
      *  edits and labels win over buttons of the same name. */
     static QWidget *named(QWidget *window, const QString &accessibleName);
     static QLineEdit *edit(QWidget *window, const QString &objectName);
+    /** Whether the edit shows its whole text, with the cursor at the start and
+     *  at the end alike: nothing is scrolled out of view either way. */
+    static bool showsWhole(QLineEdit *edit);
 
 public:
     /** The significant bytes of the field whose length byte is at offset. */

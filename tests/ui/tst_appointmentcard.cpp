@@ -1,4 +1,5 @@
 #include "ModalDriver.h"
+#include "Focus.h"
 #include "WindowTest.h"
 #include "appointments/TfrmArchivio_Scadenze.h"
 #include "widgets/TfrmCalendario.h"
@@ -262,7 +263,7 @@ private Q_SLOTS:
         fakes->messages.clear();
         click(QStringLiteral("Salva"));
         QCOMPARE(fakes->messages.messages(), (QList<Message>{{Kind::Warning, message}}));
-        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QCOMPARE(Focus::name(), focus);
         QVERIFY(!QFileInfo::exists(folder->file(archive)));
         QCOMPARE(pos(), QString());
     }
@@ -274,12 +275,12 @@ private Q_SLOTS:
         days->setFocus();
         days->selectAll();
         QTest::keyClick(days, Qt::Key_Delete);
-        QTest::keyClicks(days, QStringLiteral("a-1 2\t34"));
+        QTest::keyClicks(days, QStringLiteral("a-1 2.34"));
         QCOMPARE(days->text(), QStringLiteral("123")); // digits only, three at most
         days->clear();
         enter(QStringLiteral("Giorni di preavviso:"));
         QCOMPARE(days->text(), QStringLiteral("0"));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTipologia"));
+        QCOMPARE(Focus::name(), QStringLiteral("txtTipologia"));
         // Saving from the emptied field fills it in first, so the save goes through.
         days->setFocus();
         days->clear();
@@ -314,7 +315,7 @@ private Q_SLOTS:
         QTest::keyClicks(amount, typed);
         enter(QStringLiteral("Importo:"));
         QCOMPARE(amount->text(), shown);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtNote"));
+        QCOMPARE(Focus::name(), QStringLiteral("txtNote"));
     }
 
     void timeIsPickedFromTheListOnly()
@@ -326,10 +327,14 @@ private Q_SLOTS:
         QCOMPARE(minute->count(), 60);
         QCOMPARE(minute->itemText(59), QStringLiteral("59"));
         hour->setFocus();
+        // Digits pick the entry they spell and the arrows step; nothing else is typed.
         QTest::keyClicks(hour, QStringLiteral("12"));
+        QCOMPARE(hour->currentText(), QStringLiteral("12"));
         QTest::keyClick(hour, Qt::Key_Backspace);
+        QTest::keyClick(hour, Qt::Key_A);
+        QCOMPARE(hour->currentText(), QStringLiteral("12"));
         QTest::keyClick(hour, Qt::Key_Down);
-        QCOMPARE(hour->currentText(), QStringLiteral("00"));
+        QCOMPARE(hour->currentText(), QStringLiteral("13"));
         pick(QStringLiteral("Ore:"), QStringLiteral("17"));
         QCOMPARE(hour->currentText(), QStringLiteral("17"));
         enter(QStringLiteral("Ore:"));
@@ -387,8 +392,8 @@ private Q_SLOTS:
                                    "txtEmail", "txtLuogo", "txtImporto", "txtNote", "txtData"};
         card->findChild<QWidget *>(order.first())->setFocus();
         for (int i = 1; i < order.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i));
+            QVERIFY(Focus::press(Qt::Key_Return));
+            QCOMPARE(Focus::name(), order.at(i));
         }
 
         // Tab walks the same way, each field's button after it, then the tick box and the commands.
@@ -539,7 +544,7 @@ private Q_SLOTS:
         QCOMPARE(fakes->messages.last(),
                  (Message{Kind::Warning, QStringLiteral("Attenzione: per inviare la conferma dell'appuntamento al "
                                                         "cliente tramite WhatsApp è necessario indicare la data.")}));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtData"));
+        QCOMPARE(Focus::name(), QStringLiteral("txtData"));
         pickDate(QDate(2024, 3, 15));
         edit(QStringLiteral("Cellulare:"))->setText(QStringLiteral("   "));
         click(QStringLiteral("WhatsApp"));
@@ -547,7 +552,7 @@ private Q_SLOTS:
                  (Message{Kind::Warning, QStringLiteral("Attenzione: per inviare la conferma dell'appuntamento al "
                                                         "cliente tramite WhatsApp è necessario indicare il suo "
                                                         "numero di cellulare.")}));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtCel"));
+        QCOMPARE(Focus::name(), QStringLiteral("txtCel"));
         QVERIFY(fakes->shell.isEmpty());
     }
 
@@ -557,13 +562,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("hint");
         QTest::addColumn<bool>("enabled");
 
-        QTest::newRow("new") << "cmdNuovo" << "Prepara la schermata per la registrazione di una nuova scheda." << true;
+        QTest::newRow("new") << "cmdNuovo" << "Prepara la schermata per la registrazione di una nuova scheda. (Ctrl+N)" << true;
         QTest::newRow("duplicate") << "cmdDuplica"
                                    << "Prepara la schermata per la registrazione di una nuova scheda duplicando i "
                                       "dati correnti."
                                    << true;
-        QTest::newRow("save") << "cmdSalva" << "Salva la scheda corrente." << true;
-        QTest::newRow("find") << "cmdTrova" << "Trova schede in archivio." << true;
+        QTest::newRow("save") << "cmdSalva" << "Salva la scheda corrente. (Ctrl+S)" << true;
+        QTest::newRow("find") << "cmdTrova" << "Trova schede in archivio. (Ctrl+F)" << true;
         QTest::newRow("preview") << "cmdAnteprima" << "Visualizza l'anteprima di stampa della scheda corrente."
                                  << true;
         QTest::newRow("print") << "cmdStampa" << "Stampa la scheda corrente." << true;
@@ -574,7 +579,7 @@ private Q_SLOTS:
         QTest::newRow("expired") << "cmdScaduti" << "Visualizza il riepilogo degli impegni scaduti e non assolti."
                                  << true;
         QTest::newRow("export") << "cmdEsporta" << "Esporta l'archivio in un file di Excel." << true;
-        QTest::newRow("help") << "cmdGuida" << "Visualizza la guida in linea." << true;
+        QTest::newRow("help") << "cmdGuida" << "Visualizza la guida in linea. (F1)" << true;
         QTest::newRow("exit") << "cmdEsci" << "Esci da questa schermata di lavoro." << true;
         QTest::newRow("first") << "cmdPrimo" << "Visualizza la prima scheda in archivio." << true;
         QTest::newRow("previous") << "cmdIndietro" << "Visualizza la scheda precedente in archivio." << true;

@@ -129,7 +129,11 @@ private Q_SLOTS:
         inWindow(QStringLiteral("cmdAttach"), [&](TfrmAllegaCartella *w) {
             click(w, QStringLiteral("btnSfoglia01"));
             QCOMPARE(fakes->fileDialog.requests().last().title, QStringLiteral("Selezionare il file da allegare:"));
-            QCOMPARE(fakes->fileDialog.requests().last().filter, QStringLiteral("Tutti i file (*.*)"));
+            // Every file, with or without an extension, starting outside the program folder.
+            QCOMPARE(fakes->fileDialog.requests().last().filter, QStringLiteral("Tutti i file (*)"));
+            const QString start = fakes->fileDialog.requests().last().suggested;
+            QVERIFY(QFileInfo(start).isDir());
+            QVERIFY2(QDir(start) != QDir(folder->path()), qPrintable(start));
             QCOMPARE(w->fileEdit(1)->text(), name);
             QCOMPARE(folder->read(QStringLiteral("Documenti_Allegati/") + name), QByteArray("%PDF-1.4 referto"));
             click(w, QStringLiteral("btnApri01"));
@@ -189,6 +193,44 @@ private Q_SLOTS:
             QCOMPARE(w->fileEdit(1)->text(), QStringLiteral("vecchio.pdf"));
             QVERIFY(QDir(folder->file(QStringLiteral("Documenti_Allegati"))).entryList(QDir::Files).isEmpty());
         });
+    }
+
+    void replacingAnAttachmentNeverLosesTheOldOneOrTouchesOtherFiles_data()
+    {
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("copy succeeds") << false;
+        QTest::newRow("disk full") << true;
+    }
+    void replacingAnAttachmentNeverLosesTheOldOneOrTouchesOtherFiles()
+    {
+        QFETCH(bool, diskFull);
+        open(QStringLiteral("clients"));
+        QDir().mkpath(folder->file(QStringLiteral("Documenti_Allegati")));
+        folder->write(QStringLiteral("Documenti_Allegati/ricetta"), "the old attachment");
+        // Another client's attachment whose name only looks like a temporary one.
+        folder->write(QStringLiteral("Documenti_Allegati/ricetta.part"), "another client's");
+        const QByteArray fresh(64 * 1024, 'n');
+        inWindow(QStringLiteral("cmdAttach"), [&](TfrmAllegaCartella *w) {
+            fakes->fileDialog.queuePath(source(QStringLiteral("ricetta"), fresh));
+            fakes->messages.queueConfirm(true);
+            if (diskFull) {
+                const FullDisk full(1024);
+                click(w, QStringLiteral("btnSfoglia01"));
+            } else {
+                click(w, QStringLiteral("btnSfoglia01"));
+            }
+        });
+        QCOMPARE(folder->read(QStringLiteral("Documenti_Allegati/ricetta")),
+                 diskFull ? QByteArray("the old attachment") : fresh);
+        QCOMPARE(folder->read(QStringLiteral("Documenti_Allegati/ricetta.part")), QByteArray("another client's"));
+        QCOMPARE(QDir(folder->file(QStringLiteral("Documenti_Allegati"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({QStringLiteral("ricetta"), QStringLiteral("ricetta.part")}));
+        if (diskFull) {
+            // The reason is given in Italian, without the system's English text.
+            QCOMPARE(fakes->messages.last().kind, Kind::Warning);
+            QVERIFY(fakes->messages.last().text.contains(QStringLiteral("il disco potrebbe essere pieno")));
+            QVERIFY(!fakes->messages.last().text.contains(QStringLiteral("large")));
+        }
     }
 
     void clientFolder()

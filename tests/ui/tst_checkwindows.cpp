@@ -1,3 +1,4 @@
+#include "Focus.h"
 #include "ModalDriver.h"
 #include "WindowTest.h"
 #include "clients/TfrmClients.h"
@@ -77,10 +78,10 @@ private Q_SLOTS:
             QCOMPARE(w->windowTitle(), QStringLiteral(" Controllo codice fiscale"));
             QTest::keyClicks(w->edit, typed);
             QCOMPARE(w->edit->text(), shown);
-            // Enter leads to "Controlla", which the user then presses.
+            // Enter leads to "Controlla", and Enter again presses it.
             QTest::keyClick(w->edit, Qt::Key_Return);
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->btnControlla));
-            w->btnControlla->click();
+            QVERIFY(Focus::press(Qt::Key_Return));
             QCOMPARE(fakes->messages.messages(), (QList<Message>{{Kind(kind), message}}));
             QCOMPARE(w->isVisible(), !closes);
             if (!closes)
@@ -123,7 +124,10 @@ private Q_SLOTS:
         open(QStringLiteral("txtSSN"), fromCard, QStringLiteral("btnPartitaIva"), [&](CodeCheckWindow *w) {
             QCOMPARE(w->windowTitle(), QStringLiteral(" Controllo partita IVA"));
             QCOMPARE(w->edit->text(), fromCard); // what the card brings is not filtered
-            w->btnControlla->click();
+            // Tab reaches "Controlla" from the digits-only field, Enter presses it.
+            QVERIFY(Focus::press(Qt::Key_Tab));
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->btnControlla));
+            QVERIFY(Focus::press(Qt::Key_Return));
             QCOMPARE(fakes->messages.messages(), (QList<Message>{{Kind(kind), message}}));
             QCOMPARE(w->isVisible(), message.contains(QLatin1String("11 caratteri")));
         });

@@ -1,4 +1,5 @@
 #include "ModalDriver.h"
+#include "Focus.h"
 #include "WindowTest.h"
 #include "archive/DocumentPrinter.h"
 #include "clients/ExamMap.h"
@@ -156,7 +157,7 @@ private Q_SLOTS:
         inExam([&](TfrmDentalCondition *exam) {
             QCOMPARE(exam->lblTitolo->text(), QStringLiteral("Esame optometrico di Rossi Mario"));
             QCOMPARE(exam->edit(QStringLiteral("txtDente08"))->text(), QStringLiteral("-1,25"));
-            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtDataEsame"));
+            QCOMPARE(Focus::name(), QStringLiteral("txtDataEsame"));
             QCOMPARE(exam->edit(QStringLiteral("txtDataEsame"))->maxLength(), 10);
             QCOMPARE(exam->edit(QStringLiteral("txtOculista"))->maxLength(), 250);
             QCOMPARE(exam->edit(QStringLiteral("txtEta"))->maxLength(), 50);
@@ -164,6 +165,20 @@ private Q_SLOTS:
             QCOMPARE(cell->maxLength(), 6);
             QTest::keyClicks(cell, QStringLiteral("1234567"));
             QCOMPARE(cell->text(), QStringLiteral("123456"));
+            // Every cell shows a whole six-character value, a common sphere included.
+            for (const QString &value : {QStringLiteral("-10,25"), QStringLiteral("000000")}) {
+                for (int c = 1; c <= 67; ++c) {
+                    QLineEdit *any = exam->edit(ExamMap::cellName(c));
+                    any->setText(value);
+                    QVERIFY2(showsWhole(any), qPrintable(any->objectName() + QLatin1Char(' ') + value));
+                }
+            }
+            // Leaving a cell shows its value from the start.
+            cell->setFocus();
+            cell->setText(QStringLiteral("-10,25"));
+            cell->setCursorPosition(6);
+            QVERIFY(Focus::press(Qt::Key_Tab));
+            QCOMPARE(cell->cursorPosition(), 0);
 
             const QStringList expected = {
                 "txtDataEsame", "txtOculista", "txtEta", "19", "29", "33", "34", "35", "64", "65", "66", "67",
@@ -173,10 +188,10 @@ private Q_SLOTS:
                 "57", "58", "59", "60", "61", "62", "63", "txtDataEsame"};
             exam->edit(QStringLiteral("txtDataEsame"))->setFocus();
             for (int i = 1; i < expected.size(); ++i) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QVERIFY(Focus::press(Qt::Key_Return));
                 const QString want = expected.at(i).startsWith(QLatin1String("txt")) ? expected.at(i)
                                                                                      : QStringLiteral("txtDente") + expected.at(i);
-                QCOMPARE(QApplication::focusWidget()->objectName(), want);
+                QCOMPARE(Focus::name(), want);
             }
             click(exam, QStringLiteral("impbtnEsame"));
             QCOMPARE(exam->edit(QStringLiteral("txtDataEsame"))->text(), QStringLiteral("10/12/2026"));

@@ -143,9 +143,7 @@ private Q_SLOTS:
             QCOMPARE(w->grdRecords->model()->columnCount(), columns + 1);
             QCOMPARE(w->grdRecords->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("N."));
             QCOMPARE(w->grdRecords->verticalHeader()->defaultSectionSize(), 21);
-            QCOMPARE(w->panInfo->text(), from == QLatin1String("clients")
-                                             ? QStringLiteral("Export database to Excel.")
-                                             : QStringLiteral("Esportazione archivio in Microsoft Excel."));
+            QCOMPARE(w->panInfo->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
             QCOMPARE(w->member().fileName, file);
             member = &w->member();
             // An empty archive still exports: the framing and the header row.
@@ -227,7 +225,7 @@ private Q_SLOTS:
     {
         openAndRun(QStringLiteral("glasses"), QStringLiteral("cmdExport"), [&](ExportWindow *w) {
             QCOMPARE(w->cmdEsporta->toolTip(), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
-            QCOMPARE(w->cmdGuida->toolTip(), QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+            QCOMPARE(w->cmdGuida->toolTip(), QStringLiteral("Visualizza la pagina della guida sensibile al contesto. (F1)"));
             QCOMPARE(w->cmdEsci->toolTip(), QStringLiteral("Esci da questo ambiente di lavoro."));
             QEvent enter(QEvent::Enter);
             QApplication::sendEvent(w->cmdEsci, &enter);

@@ -1,4 +1,6 @@
 #include "ModalDriver.h"
+#include "OffscreenScreen.h"
+#include "Focus.h"
 #include "WindowTest.h"
 #include "appointments/TfrmArchivio_Scadenze.h"
 #include "archive/RecordListWindow.h"
@@ -153,7 +155,7 @@ private Q_SLOTS:
                                                 pad("ROSSI Anna", 30) + cel + pad("222", 20) + "  Oculista: "
                                                     + pad("", 28) + "  Note: "}
                                  << "txtName=Bianchi Rosa" << "3" << "Riepilogo clienti in archivio"
-                                 << "Printed on 10/12/2026";
+                                 << "Stampa eseguita in data 10/12/2026";
         QTest::newRow("glasses") << int(Glasses) << "cmdTrova" << "TfrmTrovaOcchiali" << "Cliente:"
                                  << QStringList{pad("Bianchi Rosa", 30) + cel + pad("", 15) + "  Presc. n. " + pad("3", 12)
                                                     + "  Consegna: " + pad("", 10) + "  Tipo: " + pad("", 26)
@@ -201,7 +203,8 @@ private Q_SLOTS:
             auto *list = qobject_cast<RecordListWindow *>(w);
             QVERIFY(list);
             QCOMPARE(list->objectName(), window);
-            QCOMPARE(list->size(), QSize(862, 560));
+            QCOMPARE(list->height(), 560);
+            QVERIFY(list->width() >= 862 && list->width() <= list->screen()->availableGeometry().width());
             QVERIFY(list->panAvvio->isVisible());
             auto *edit = qobject_cast<QLineEdit *>(named(list, filter));
             QVERIFY2(edit, qPrintable(filter));
@@ -209,6 +212,7 @@ private Q_SLOTS:
             click(list, QStringLiteral("btnCerca"));
             QVERIFY(list->panContainer->isVisible());
             QCOMPARE(list->lines(), lines);
+            QCOMPARE(list->selectedRow(), 0); // the first line is ready for Enter
             QCOMPARE(list->findChild<QLabel *>(QStringLiteral("lblTrovate"))->text(),
                      QStringLiteral("Il presente riepilogo contiene 2 schede."));
             QCOMPARE(list->lstRecords->model()->index(1, 0).data(Qt::AccessibleTextRole).toString(), lines.at(1));
@@ -242,7 +246,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("starts"); // how each listed line starts, in order
         QTest::addColumn<QString>("footer");
         QTest::newRow("pending issues") << int(Clients) << "cmdDefaulting" << "TfrmListIssues"
-                                        << QStringList{"ROSSI Anna"} << "Printed on 10/12/2026";
+                                        << QStringList{"ROSSI Anna"} << "Stampa eseguita in data 10/12/2026";
         QTest::newRow("unpaid glasses") << int(Glasses) << "cmdDaSaldare" << "TfrmDaSaldare"
                                         << QStringList{"ROSSI Anna", "Bianchi Rosa"} << "Stampa eseguita in data 10/12/2026";
         QTest::newRow("unpaid lenses") << int(Lenses) << "cmdDaSaldare" << "TfrmDaSaldareLenti"
@@ -272,6 +276,14 @@ private Q_SLOTS:
             QCOMPARE(list->objectName(), window);
             QVERIFY(!list->panAvvio);
             QCOMPARE(list->lines().size(), starts.size());
+            QCOMPARE(list->selectedRow(), 0);
+            // Every fixed part of a line and the start of its last field show
+            // without scrolling, on a 1366 x 768 screen.
+            const int fixed = list->member().line.fixedLength();
+            QVERIFY2(list->lstRecords->viewport()->width()
+                         >= list->lstRecords->fontMetrics().horizontalAdvance(QString(fixed + 10, QLatin1Char('0'))),
+                     qPrintable(QString::number(list->width())));
+            QVERIFY(list->width() <= list->screen()->availableGeometry().width());
             for (int i = 0; i < starts.size(); ++i)
                 QVERIFY2(list->lines().at(i).startsWith(starts.at(i)), qPrintable(list->lines().at(i)));
             QCOMPARE(QApplication::focusWidget(), list->txtTrova);
@@ -337,7 +349,8 @@ private Q_SLOTS:
             click(list, QStringLiteral("btnCerca"));
             QCOMPARE(list->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede."));
             click(list, QStringLiteral("btnTrova"));
-            QCOMPARE(fakes->messages.last().text, QStringLiteral("Empty list!"));
+            QCOMPARE(fakes->messages.last().text,
+                     QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
         });
         click(shown, QStringLiteral("cmdFind"));
         ModalDriver::whenShown([&](QWidget *w) {
@@ -361,17 +374,36 @@ private Q_SLOTS:
         click(shown, QStringLiteral("cmdFind"));
     }
 
+    void enterPicksTheOnlyHit()
+    {
+        CardWindow *shown = open(Clients);
+        store(*shown->definition().layout, fixture(Clients));
+        ModalDriver::whenShown([&](QWidget *w) {
+            auto *list = qobject_cast<RecordListWindow *>(w);
+            QVERIFY(list);
+            QTest::keyClicks(qobject_cast<QLineEdit *>(named(list, QStringLiteral("Cognome e nome:"))),
+                             QStringLiteral("bianchi"));
+            click(list, QStringLiteral("btnCerca"));
+            QCOMPARE(list->lines().size(), 1);
+            list->lstRecords->setFocus();
+            QVERIFY(Focus::press(Qt::Key_Return));
+            QVERIFY(!list->isVisible());
+        });
+        click(shown, QStringLiteral("cmdFind"));
+        QCOMPARE(FieldBinder::text(shown->field(QStringLiteral("txtName"))), QStringLiteral("Bianchi Rosa"));
+    }
+
     void filterEditsCycleWithEnter()
     {
         CardWindow *shown = open(Appointments);
         ModalDriver::whenShown([&](QWidget *w) {
             auto *list = qobject_cast<RecordListWindow *>(w);
-            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtData"));
+            QCOMPARE(Focus::name(), QStringLiteral("txtData"));
             const QStringList order = {"txtOra", "txtTipologia", "txtCausale", "txtDettagli", "txtContatto",
                                        "txtTel", "txtCel", "txtLuogo", "txtNote", "txtData"};
             for (const QString &next : order) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                QCOMPARE(QApplication::focusWidget()->objectName(), next);
+                QVERIFY(Focus::press(Qt::Key_Return));
+                QCOMPARE(Focus::name(), next);
             }
             QCOMPARE(list->filter(QStringLiteral("txtOra"))->accessibleName(), QStringLiteral("Ora (hh:mm):"));
             click(list, QStringLiteral("btnCerca"));
@@ -382,5 +414,13 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestListWindows)
+int main(int argc, char **argv)
+{
+    // The list windows are laid out for a shop's screen, 1366 x 768 at least.
+    OffscreenScreen::use(1366, 768);
+    QApplication app(argc, argv);
+    TestListWindows test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_listwindows.moc"

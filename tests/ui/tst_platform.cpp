@@ -207,20 +207,20 @@ void TestPlatform::fakeFileDialogScript()
 {
     FakeFileDialogService dialog;
     QWidget owner;
-    QCOMPARE(dialog.openFile(&owner, QStringLiteral("Apri"), QStringLiteral("*.*")), QString()); // cancelled
+    QCOMPARE(dialog.openFile(&owner, QStringLiteral("Apri"), QString(), QStringLiteral("*")), QString()); // cancelled
 
     dialog.setPath(QStringLiteral("/tmp/fisso.pdf"));
     dialog.queuePath(QStringLiteral("/tmp/primo.pdf"));
     dialog.queuePath(QString());
-    QCOMPARE(dialog.openFile(nullptr, QStringLiteral("a"), QString()), QStringLiteral("/tmp/primo.pdf"));
-    QCOMPARE(dialog.openFile(nullptr, QStringLiteral("b"), QString()), QString());
-    QCOMPARE(dialog.openFile(nullptr, QStringLiteral("c"), QString()), QStringLiteral("/tmp/fisso.pdf"));
-    QCOMPARE(dialog.openFile(nullptr, QStringLiteral("d"), QString()), QStringLiteral("/tmp/fisso.pdf"));
+    QCOMPARE(dialog.openFile(nullptr, QStringLiteral("a"), QString(), QString()), QStringLiteral("/tmp/primo.pdf"));
+    QCOMPARE(dialog.openFile(nullptr, QStringLiteral("b"), QString(), QString()), QString());
+    QCOMPARE(dialog.openFile(nullptr, QStringLiteral("c"), QString(), QString()), QStringLiteral("/tmp/fisso.pdf"));
+    QCOMPARE(dialog.openFile(nullptr, QStringLiteral("d"), QString(), QString()), QStringLiteral("/tmp/fisso.pdf"));
 
     QCOMPARE(dialog.count(), 5);
     QCOMPARE(dialog.requests().first().parent.data(), &owner);
     QCOMPARE(dialog.requests().first().title, QStringLiteral("Apri"));
-    QCOMPARE(dialog.requests().first().filter, QStringLiteral("*.*"));
+    QCOMPARE(dialog.requests().first().filter, QStringLiteral("*"));
     QCOMPARE(dialog.requests().last().title, QStringLiteral("d"));
 }
 

@@ -1,4 +1,5 @@
 #include "ModalDriver.h"
+#include "Focus.h"
 #include "WindowTest.h"
 #include "../core/FullDisk.h"
 #include "archive/TfrmNumerazione.h"
@@ -437,7 +438,8 @@ private Q_SLOTS:
         QTest::newRow("three decimals") << "7,456" << "7,456" << "7,46";
         QTest::newRow("two commas") << "1,2,3" << "1,2,3" << "0,00";
         QTest::newRow("empty") << "" << "" << "";
-        QTest::newRow("letters, point, minus and blanks swallowed") << "1a2.-5 x" << "125" << "125,00";
+        QTest::newRow("letters, minus and blanks swallowed") << "1a2-5 x" << "125" << "125,00";
+        QTest::newRow("point typed as the decimal comma") << "1a2.-5 x" << "12,5" << "12,50";
         QTest::newRow("half cent typed") << "1,005" << "1,005" << "1,01";
         QTest::newRow("2,675") << "2,675" << "2,675" << "2,68";
         QTest::newRow("at most twelve characters") << "1234567890123" << "123456789012" << "123456789012,00";
@@ -678,6 +680,7 @@ private Q_SLOTS:
 
         edit(order.first())->setFocus();
         for (int i = 1; i < order.size(); ++i) {
+            QVERIFY(card->focusWidget());
             QTest::keyClick(card->focusWidget(), Qt::Key_Return);
             QCOMPARE(card->focusWidget()->objectName(), order.at(i));
         }
@@ -828,8 +831,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("hint");
-        QTest::newRow("new") << "cmdNuovo" << "Prepara la schermata per l'emissione di una nuova prescrizione.";
-        QTest::newRow("save") << "cmdSalva" << "Salva o aggiorna la prescrizione corrente.";
+        QTest::newRow("new") << "cmdNuovo" << "Prepara la schermata per l'emissione di una nuova prescrizione. (Ctrl+N)";
+        QTest::newRow("save") << "cmdSalva" << "Salva o aggiorna la prescrizione corrente. (Ctrl+S)";
         QTest::newRow("numbering") << "impNumerazione"
                                    << "Imposta il numero iniziale per la numerazione automatica delle prescrizioni.";
         QTest::newRow("date") << "impData" << "Importa la data dal calendario.";

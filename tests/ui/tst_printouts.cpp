@@ -309,7 +309,16 @@ private Q_SLOTS:
         ModalDriver::whenShown([&](QWidget *w) {
             auto *declaration = qobject_cast<TfrmConformita *>(w);
             QVERIFY(declaration);
-            QCOMPARE(declaration->size(), QSize(650, 632));
+            QCOMPARE(declaration->height(), 632);
+            QVERIFY(declaration->width() >= 650);
+            // The values the window is there to check show whole, from their start.
+            for (const auto &[name, value] :
+                 {std::pair{"edtClienteRigo04", "WWWWWW00W00W000W"}, std::pair{"edtLenteDX02", "Varilux Comfort 1,60"},
+                  std::pair{"edtLenteSX02", "Varilux Comfort Max 1,67"}, std::pair{"edtLenteDX04", "Crizal Sapphire HR"}}) {
+                QLineEdit *field = declaration->edit(QLatin1String(name));
+                field->setText(QLatin1String(value));
+                QVERIFY2(showsWhole(field), name);
+            }
             QCOMPARE(declaration->edit(QStringLiteral("edtMontatura04"))->text(), QStringLiteral("Nero"));
             QCOMPARE(declaration->edit(QStringLiteral("edtClienteRigo05"))->text(), QStringLiteral("3331234567"));
             QCOMPARE(declaration->edit(QStringLiteral("edtData"))->text(), QStringLiteral("10/12/2026"));
@@ -328,6 +337,14 @@ private Q_SLOTS:
                 if (!text.name.isEmpty())
                     named.insert(text.name);
             QCOMPARE(named.size(), 27);
+            // Bold unless stated: the three lines of the client's declaration too.
+            int declarationLines = 0;
+            for (const PlacedText &text : front.pages.first())
+                if (text.boxMm.top() >= 191.9 && text.boxMm.top() <= 200.1) {
+                    ++declarationLines;
+                    QVERIFY2(text.font.bold(), qPrintable(text.text));
+                }
+            QCOMPARE(declarationLines, 3);
             verifyPlaced(front, {"txtOtticoRigo01|Ottica Rossi|2|16", "txtMontatura04|Nero|47|75",
                                  "txtLenteDX06|Classe 1|1|130", "txtClienteRigo01|Bianchi Anna Maria|44|165",
                                  "txtClienteRigo05|Cellulare:   3331234567|107|183", "txtData|11/12/2026|70|213.5"});

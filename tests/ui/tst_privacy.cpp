@@ -1,4 +1,5 @@
 #include "ModalDriver.h"
+#include "Focus.h"
 #include "WindowTest.h"
 #include "clients/TfrmClients.h"
 #include "clients/TfrmPrivacy.h"
@@ -183,8 +184,8 @@ private Q_SLOTS:
                                        "txtLuogo", "txtStudioDent"};
             form->findChild<QWidget *>(cycle.first())->setFocus();
             for (int i = 1; i < cycle.size(); ++i) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                QCOMPARE(QApplication::focusWidget()->objectName(), cycle.at(i));
+                QVERIFY(Focus::press(Qt::Key_Return));
+                QCOMPARE(Focus::name(), cycle.at(i));
                 QVERIFY(form->findChild<QWidget *>(QStringLiteral("eff") + cycle.at(i).mid(3))->isVisible());
             }
         });

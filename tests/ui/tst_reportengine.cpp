@@ -11,6 +11,9 @@
 #include <QDate>
 #include <QFontInfo>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QPageRanges>
+#include <QPrinter>
 #include <QtTest>
 
 using namespace lumivista;
@@ -114,6 +117,62 @@ private Q_SLOTS:
         QCOMPARE(seen, text); // every line once, in order, brackets as they are
     }
 
+    void listTemplateWithNoRoomForALineFails_data()
+    {
+        QTest::addColumn<int>("margins");
+        QTest::addColumn<qreal>("dataTop");
+        QTest::addColumn<qreal>("footerHeight");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("footer taller than the page") << 10 << 0.0 << 300.0 << 1;
+        QTest::newRow("data band below the footer") << 10 << 185.0 << 8.0 << 1;
+        QTest::newRow("margins leave no room") << 100 << 0.0 << 8.0 << 1;
+        QTest::newRow("no room but many lines") << 10 << 0.0 << 188.0 << 500;
+    }
+    void listTemplateWithNoRoomForALineFails()
+    {
+        QFETCH(int, margins);
+        QFETCH(qreal, dataTop);
+        QFETCH(qreal, footerHeight);
+        QFETCH(int, lines);
+        const QByteArray json = QStringLiteral(R"({"name": "Stretto", "orientation": "landscape", "margins": %1,
+            "bands": [
+              {"name": "MasterData", "type": "data", "height": 0, "objects": [
+                {"type": "text", "name": "txtRiepilogo", "x": 0, "y": %2, "w": 100, "h": 0, "text": ""}]},
+              {"name": "Pie", "type": "footer", "height": %3, "objects": []}]})")
+                                    .arg(margins).arg(dataTop).arg(footerHeight).toUtf8();
+        ReportTemplate t = ReportTemplate::parse(json, QString());
+        QStringList text;
+        for (int i = 0; i < lines; ++i)
+            text << QStringLiteral("RIGA %1").arg(i);
+        t.setLines(QStringLiteral("txtRiepilogo"), text);
+        QVERIFY_THROWS_EXCEPTION(PrintFailure, t.prepare(QDate(2026, 3, 3), QStringLiteral("x")));
+    }
+
+    void contactLensPictureIsFullSizeWithReadableLabels()
+    {
+        TestFolder folder;
+        const ReportTemplate t = ReportTemplate::named(QStringLiteral("PrescrizioneLenti.json"));
+        const ReportObject *picture = nullptr;
+        for (const ReportObject &o : t.objects())
+            if (o.kind == ReportObject::Kind::Picture && o.source.endsWith(QLatin1String("lente.svg")))
+                picture = &o;
+        QVERIFY(picture);
+        QCOMPARE(picture->box, QRectF(75.5, 83, 37, 10));
+        // The picture fills its box (same proportions), so its DX and SX labels
+        // print at font-size / picture height of the box's 10 mm.
+        QFile svg(picture->source);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(svg.readAll());
+        const auto number = [&text](const char *pattern) {
+            return QRegularExpression(QLatin1String(pattern)).match(text).captured(1).toDouble();
+        };
+        const qreal width = number("viewBox=\"0 0 ([0-9.]+)");
+        const qreal height = number("viewBox=\"0 0 [0-9.]+ ([0-9.]+)");
+        QVERIFY(height > 0);
+        QVERIFY(qAbs(width / height - 3.7) < 0.01);
+        QVERIFY2(number("font-size=\"([0-9.]+)") / height * 10 >= 2.5, "DX and SX labels under 2.5 mm");
+    }
+
     void fontsResolveToTheirMetricTwins_data()
     {
         QTest::addColumn<QString>("family");
@@ -147,6 +206,70 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(PrintFailure, PagedOutput::writePdf(report, blocked));
         QVERIFY(!QFile::exists(blocked));
         QCOMPARE(folder.read(QStringLiteral("prova.pdf")), pdf);
+    }
+
+    void printerRangeOrderAndCopiesAreHonoured_data()
+    {
+        QTest::addColumn<QString>("range");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<bool>("collate");
+        QTest::addColumn<bool>("lastFirst");
+        QTest::addColumn<QList<int>>("painted");
+        QTest::newRow("all") << "" << 1 << false << false << QList<int>{0, 1, 2};
+        QTest::newRow("page 2 only") << "2" << 1 << false << false << QList<int>{1};
+        QTest::newRow("pages 2-3") << "2-3" << 1 << false << false << QList<int>{1, 2};
+        QTest::newRow("1 and 3") << "1,3" << 1 << false << false << QList<int>{0, 2};
+        QTest::newRow("last first") << "" << 1 << false << true << QList<int>{2, 1, 0};
+        QTest::newRow("past the end") << "3-9" << 1 << false << false << QList<int>{2};
+        QTest::newRow("two copies collated") << "1-2" << 2 << true << false << QList<int>{0, 1, 0, 1};
+        QTest::newRow("two copies uncollated") << "1-2" << 2 << false << false << QList<int>{0, 0, 1, 1};
+    }
+    void printerRangeOrderAndCopiesAreHonoured()
+    {
+        QFETCH(QString, range);
+        QFETCH(int, copies);
+        QFETCH(bool, collate);
+        QFETCH(bool, lastFirst);
+        QFETCH(QList<int>, painted);
+        /** Three pages that record which of them reached the printer. */
+        struct Pages : PrintJob
+        {
+            mutable QList<int> painted;
+            QString title() const override { return QStringLiteral("Prova"); }
+            QString fileStem() const override { return QStringLiteral("prova"); }
+            QPageLayout pageLayout() const override { return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}); }
+            int pageCount() const override { return 3; }
+            void paintPage(QPainter &, int page, PaintObserver *) const override { painted.append(page); }
+        } job;
+        TestFolder folder;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.file(QStringLiteral("range.pdf")));
+        if (!range.isEmpty()) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setPageRanges(QPageRanges::fromString(range));
+        }
+        printer.setCopyCount(copies);
+        printer.setCollateCopies(collate);
+        printer.setPageOrder(lastFirst ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
+        // PDF output leaves the copies to the program; a printer that makes them
+        // itself gets each page once.
+        QList<int> expected = painted;
+        if (printer.supportsMultipleCopies()) {
+            expected.clear();
+            for (int page : std::as_const(painted))
+                if (!expected.contains(page))
+                    expected.append(page);
+        }
+        PagedOutput::paint(printer, job);
+        QCOMPARE(job.painted, expected);
+
+        // A range wholly outside the document is a failure, not an empty success.
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setPageRanges(QPageRanges::fromString(QStringLiteral("5-6")));
+        job.painted.clear();
+        QVERIFY_THROWS_EXCEPTION(PrintFailure, PagedOutput::paint(printer, job));
+        QVERIFY(job.painted.isEmpty());
     }
 
     void previewSavesPdfAndHandsOnPrintFailures()

@@ -74,13 +74,18 @@ private Q_SLOTS:
         // temporary file beside them; the next start clears it, and nothing else.
         TestFolder folder;
         const QStringList names = {"Lumivista.ini", "Lumivista.ini.Qx81ab", "unins000.dll", "unins000.dll.a1B2c3",
-                                   "Archivio_Clienti.pro", "Lumivista.ini.old"};
+                                   "Archivio_Clienti.pro", "Lumivista.ini.old", "Modulo_Privacy.rtf.Zz09aa",
+                                   "Riepilogo_Clienti.xls.k2L3m4", "Appuntamenti_Mensili.xls.000000",
+                                   "Riepilogo_Clienti.xls", "Riepilogo_Clienti.xls.bak"};
         for (const QString &name : names)
             folder.write(name, "x");
         Startup::removeLeftovers();
         QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
         left.sort();
-        QCOMPARE(left, (QStringList{"Archivio_Clienti.pro", "Lumivista.ini", "Lumivista.ini.old", "unins000.dll"}));
+        QCOMPARE(left, (QStringList{"Archivio_Clienti.pro", "Lumivista.ini", "Lumivista.ini.old", "Riepilogo_Clienti.xls",
+                                    "Riepilogo_Clienti.xls.bak", "unins000.dll"}));
+        // Every file the program writes whole is in the list, exports and privacy form included.
+        QCOMPARE(Startup::wholeFiles().size(), 10);
     }
 
     void installedCredentialsHoldTheInitialPassword()
