@@ -171,6 +171,9 @@ private Q_SLOTS:
                     QLineEdit *any = exam->edit(ExamMap::cellName(c));
                     any->setText(value);
                     QVERIFY2(showsWhole(any), qPrintable(any->objectName() + QLatin1Char(' ') + value));
+                    // ... and the window has room for every cell.
+                    QVERIFY2(exam->rect().contains(QRect(any->mapTo(exam, QPoint(0, 0)), any->size())),
+                             qPrintable(any->objectName()));
                 }
             }
             // Leaving a cell shows its value from the start.
