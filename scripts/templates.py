@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Writes the report templates under templates/ from the layouts below.
-Run it after changing a layout; the JSON files it writes are what the program reads."""
-import json, os
+Run it after changing a layout; the JSON files it writes are what the program reads.
+An optional argument names another folder to write into (the tests compare the two)."""
+import json, os, sys
 
-ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "templates")
+ROOT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "templates")
 ROYAL, BISQUE, BEIGE, ALICE, STEEL, GOLD, WHITE = "#4169E1", "#FFE4C4", "#F5F5DC", "#F0F8FF", "#B0C4DE", "#FFD700", "#FFFFFF"
 W = 188.0  # printable width used by the documents, from x = 1
 

@@ -1,4 +1,5 @@
 #include "TfrmAgenda.h"
+#include "core/Utf8.h"
 #include "widgets/KeyboardRules.h"
 #include "archive/ListPrinter.h"
 #include "AgendaExports.h"
@@ -32,11 +33,6 @@
 namespace lumivista {
 
 namespace {
-
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 
 const QString warnEmptyList = QStringLiteral(

@@ -1,4 +1,5 @@
 #include "TfrmArchivio_Scadenze.h"
+#include "core/Utf8.h"
 #include "archive/ClientSearch.h"
 #include "core/AppointmentRules.h"
 #include "core/ListingRules.h"
@@ -30,11 +31,6 @@
 namespace lumivista {
 
 namespace {
-
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 const QString timeDefault = QStringLiteral("00");
 

@@ -1,17 +1,9 @@
 #include "ClientSearch.h"
+#include "core/Utf8.h"
 #include "archive/HandOver.h"
 #include "core/Text.h"
 
 namespace lumivista {
-
-namespace {
-
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-} // namespace
 
 QStringList ClientSearch::importValues(const QString &key, const Record &client)
 {

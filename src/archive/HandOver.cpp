@@ -67,6 +67,18 @@ QList<QWidget *> HandOver::targets(const WindowRegistry &registry, const QString
     return {};
 }
 
+QStringList HandOver::unresolved(const WindowRegistry &registry)
+{
+    QStringList missing;
+    for (const Target &t : table()) {
+        QWidget *window = registry.window(t.window);
+        for (const QString &name : t.controls)
+            if (!window || !window->findChild<QWidget *>(name))
+                missing << QStringLiteral("%1: %2").arg(QLatin1String(t.key), name);
+    }
+    return missing;
+}
+
 bool HandOver::deliver(const WindowRegistry &registry, const QString &key, const QStringList &values, Purpose purpose)
 {
     const QList<QWidget *> controls = targets(registry, key, purpose);

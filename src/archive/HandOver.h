@@ -27,6 +27,9 @@ public:
     static bool deliver(const WindowRegistry &registry, const QString &key, const QStringList &values,
                         Purpose purpose = Purpose::Values);
 
+    /** Every "key: control" of the table that names no control of its window. */
+    static QStringList unresolved(const WindowRegistry &registry);
+
     /** deliver() bound to a registry, for windows that must not know the registry. */
     static std::function<bool(const QString &, const QStringList &)> deliverer(const WindowRegistry &registry);
 };

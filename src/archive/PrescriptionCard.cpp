@@ -1,4 +1,5 @@
 #include "PrescriptionCard.h"
+#include "core/Utf8.h"
 #include "archive/ClientSearch.h"
 #include "archive/HandOver.h"
 #include "core/ExportColumns.h"
@@ -27,16 +28,6 @@
 namespace lumivista {
 
 namespace {
-
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-QString numbered(const char *prefix, int i)
-{
-    return QLatin1String(prefix) + QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
-}
 
 QString pair(const QString &section, const QString &title)
 {
@@ -81,12 +72,12 @@ CardLayout screenOf(const PrescriptionTraits &traits, const CardCommands &names)
     FieldBox shop;
     shop.title = s("DATI CENTRO OTTICO");
     for (int i = 1; i <= Settings::shopLineCount; ++i)
-        shop.rows.append({{Cell::edit(numbered("txtOtticoRigo", i), QString()).fixedWidth(300)
+        shop.rows.append({{Cell::edit(Text::numbered("txtOtticoRigo", i), QString()).fixedWidth(300)
                                .named(shop.title + s(" riga %1").arg(i))}});
     FieldBox client;
     client.title = s("DATI CLIENTE");
     for (int i = 1; i <= 3; ++i) {
-        Cell line = Cell::edit(numbered("txtClienteRigo", i), QString(), 0, 2).named(client.title + s(" riga %1").arg(i));
+        Cell line = Cell::edit(Text::numbered("txtClienteRigo", i), QString(), 0, 2).named(client.title + s(" riga %1").arg(i));
         if (i == 1)
             line.withButton(s("impCliente"));
         client.rows.append({{line}});
@@ -128,15 +119,15 @@ CardLayout screenOf(const PrescriptionTraits &traits, const CardCommands &names)
             const QString title = accessories.at(i - 1);
             const bool notes = i > traits.accessoryRows.size();
             row.cells << Cell::label(title).rowTitle()
-                      << Cell::edit(notes ? s("txtNote") : numbered("txtMontatura", i), QString(), 1)
+                      << Cell::edit(notes ? s("txtNote") : Text::numbered("txtMontatura", i), QString(), 1)
                              .atLeast(165)
                              .named(notes ? title : pair(traits.accessorySection, title));
         }
         if (i <= traits.lensRows.size()) {
             const QString title = traits.lensRows.at(i - 1);
-            row.cells << Cell::edit(numbered("txtLenteDX", i), QString(), 3).atLeast(150).named(pair(traits.rightSection, title))
+            row.cells << Cell::edit(Text::numbered("txtLenteDX", i), QString(), 3).atLeast(150).named(pair(traits.rightSection, title))
                       << Cell::label(title, 4).rowTitle().centre()
-                      << Cell::edit(numbered("txtLenteSX", i), QString(), 5).atLeast(150).named(pair(traits.leftSection, title));
+                      << Cell::edit(Text::numbered("txtLenteSX", i), QString(), 5).atLeast(150).named(pair(traits.leftSection, title));
         }
         items.rows.append(row);
     }
@@ -150,7 +141,7 @@ CardLayout screenOf(const PrescriptionTraits &traits, const CardCommands &names)
     for (int i = 1; i <= traits.amountRows.size(); ++i) {
         const QString title = traits.amountRows.at(i - 1);
         amounts.rows.append({{Cell::label(title).rowTitle(), Cell::label(euro, 1),
-                              amountEdit(numbered("Importo", i), pair(amounts.title, title))}});
+                              amountEdit(Text::numbered("Importo", i), pair(amounts.title, title))}});
     }
     amounts.rows.append({{Cell::label(s("ANTICIPO")).rowTitle(), Cell::label(euro, 1), amountEdit(s("Finale"), s("ANTICIPO"))}});
     amounts.rows.append({{Cell::of(Cell::Kind::Command, s("btnTotale"), QString()), Cell::label(euro, 1),
@@ -205,20 +196,20 @@ CardDefinition PrescriptionCard::definitionFor(const PrescriptionTraits &traits)
 
     QStringList &cycle = d.enterCycle;
     for (int i = 1; i <= 5; ++i)
-        cycle << numbered("txtOtticoRigo", i);
+        cycle << Text::numbered("txtOtticoRigo", i);
     for (int i = 1; i <= 5; ++i)
-        cycle << numbered("txtClienteRigo", i);
+        cycle << Text::numbered("txtClienteRigo", i);
     cycle << s("txtNumPre") << s("txtData") << s("txtTipoOc") << s("txtUso") << s("txtConsegna") << s("txtModalita");
     for (int i = 1; i <= traits.accessoryRows.size(); ++i)
-        cycle << numbered("txtMontatura", i);
+        cycle << Text::numbered("txtMontatura", i);
     if (traits.notesWithAccessories)
         cycle << s("txtNote");
     for (int i = 1; i <= traits.lensRows.size(); ++i)
-        cycle << numbered("txtLenteDX", i);
+        cycle << Text::numbered("txtLenteDX", i);
     for (int i = 1; i <= traits.lensRows.size(); ++i)
-        cycle << numbered("txtLenteSX", i);
+        cycle << Text::numbered("txtLenteSX", i);
     for (int i = 1; i <= traits.amountRows.size(); ++i)
-        cycle << numbered("txtImporto", i);
+        cycle << Text::numbered("txtImporto", i);
     cycle << s("txtFinale") << s("txtTotale");
     if (!traits.notesWithAccessories)
         cycle << s("txtNote");
@@ -264,7 +255,7 @@ PrescriptionCard::PrescriptionCard(WindowRegistry &registry, PrescriptionTraits 
     chkSaldato = control<QCheckBox>(s("chkSaldato"));
     lblInizio = control<QLabel>(s("lblInizio"));
     for (int i = 1; i <= m_traits.amountRows.size(); ++i)
-        m_amounts << control<QLineEdit>(numbered("txtImporto", i));
+        m_amounts << control<QLineEdit>(Text::numbered("txtImporto", i));
     m_amounts << control<QLineEdit>(s("txtFinale"));
     // The totals take the focus here, so the field being edited is left and normalised first.
     btnFocus = new QPushButton(control<QWidget>(s("fieldsArea")));
@@ -295,18 +286,18 @@ QStringList PrescriptionCard::printedFields() const
 {
     QStringList names;
     for (int i = 1; i <= Settings::shopLineCount; ++i)
-        names << numbered("txtOtticoRigo", i);
+        names << Text::numbered("txtOtticoRigo", i);
     names << s("txtNumPre") << s("txtData") << s("txtTipoOc") << s("txtUso");
     for (int i = 1; i <= 4; ++i)
-        names << numbered("txtClienteRigo", i);
+        names << Text::numbered("txtClienteRigo", i);
     for (const char *side : {"txtLenteDX", "txtLenteSX"})
         for (int i = 1; i <= m_traits.lensRows.size(); ++i)
-            names << numbered(side, i);
+            names << Text::numbered(side, i);
     for (int i = 1; i <= m_traits.accessoryRows.size(); ++i)
-        names << numbered("txtMontatura", i);
+        names << Text::numbered("txtMontatura", i);
     names << s("txtConsegna") << s("txtModalita");
     for (int i = 1; i <= m_traits.amountRows.size(); ++i)
-        names << numbered("txtImporto", i);
+        names << Text::numbered("txtImporto", i);
     names << s("txtFinale") << s("txtTotale") << s("txtDovuto") << s("txtNote");
     return names;
 }
@@ -345,7 +336,7 @@ QList<QLineEdit *> PrescriptionCard::shopLines() const
 {
     QList<QLineEdit *> lines;
     for (int i = 1; i <= Settings::shopLineCount; ++i)
-        lines << edit(numbered("txtOtticoRigo", i));
+        lines << edit(Text::numbered("txtOtticoRigo", i));
     return lines;
 }
 

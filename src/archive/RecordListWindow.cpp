@@ -1,4 +1,5 @@
 #include "RecordListWindow.h"
+#include "core/Utf8.h"
 #include "widgets/DialogButton.h"
 #include "archive/CardWindow.h"
 #include "archive/ListPrinter.h"
@@ -60,11 +61,6 @@ Fit fitLines(const LineFormat &line, int room)
     }
     fit.width = room > 0 ? qMin(width(fit.font, 24), room) : 0;
     return fit;
-}
-
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
 }
 
 QPushButton *button(QWidget *parent, const char *name, const QString &text, const QString &hint)

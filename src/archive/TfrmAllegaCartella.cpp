@@ -1,4 +1,5 @@
 #include "TfrmAllegaCartella.h"
+#include "core/Utf8.h"
 #include "widgets/DialogButton.h"
 #include "archive/FieldBinder.h"
 #include "archive/HandOver.h"
@@ -27,20 +28,6 @@
 
 namespace lumivista {
 
-namespace {
-
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-QString numbered(const char *prefix, int slot)
-{
-    return QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(slot, 2, 10, QLatin1Char('0'));
-}
-
-} // namespace
-
 QString TfrmAllegaCartella::folder()
 {
     return ProgramFolder::file(folderName());
@@ -51,7 +38,7 @@ QStringList TfrmAllegaCartella::cardLabels()
     QStringList names;
     for (const char *kind : {"lblFile", "lblDesc"})
         for (int slot = 1; slot <= 3; ++slot)
-            names << numbered(kind, slot);
+            names << Text::numbered(kind, slot);
     return names;
 }
 
@@ -76,30 +63,30 @@ TfrmAllegaCartella::TfrmAllegaCartella(WindowRegistry &registry, const QString &
                                     s("blue"), this));
     for (int slot = 1; slot <= 3; ++slot) {
         auto *box = new QFrame(this);
-        box->setObjectName(numbered("panSlot", slot));
+        box->setObjectName(Text::numbered("panSlot", slot));
         box->setProperty("slotBox", true);
         auto *grid = new QGridLayout(box);
         grid->setVerticalSpacing(2);
         auto *nameLabel = new QLabel(s("Nome %1° file allegato:").arg(slot), box);
         auto *name = new QLineEdit(values.value(slot - 1), box);
-        name->setObjectName(numbered("txtFile", slot));
+        name->setObjectName(Text::numbered("txtFile", slot));
         name->setReadOnly(true);
         name->setAccessibleName(nameLabel->text());
         name->setProperty("slotName", true);
         nameLabel->setBuddy(name);
-        auto *clear = new PictureButton(numbered("imgCancella", slot), s("Cancella %1° file allegato").arg(slot),
+        auto *clear = new PictureButton(Text::numbered("imgCancella", slot), s("Cancella %1° file allegato").arg(slot),
                                         s("delete"), s("Toglie il file da questa casella (il file resta nella cartella)."),
                                         box);
         clear->setToolButtonStyle(Qt::ToolButtonIconOnly);
         auto *browseButton = new QPushButton(s("Sfoglia..."), box);
-        browseButton->setObjectName(numbered("btnSfoglia", slot));
+        browseButton->setObjectName(Text::numbered("btnSfoglia", slot));
         browseButton->setAccessibleName(s("Sfoglia %1° file").arg(slot));
         auto *open = new QPushButton(s("Apri"), box);
-        open->setObjectName(numbered("btnApri", slot));
+        open->setObjectName(Text::numbered("btnApri", slot));
         open->setAccessibleName(s("Apri %1° file").arg(slot));
         auto *descLabel = new QLabel(s("Descrizione %1° file allegato:").arg(slot), box);
         auto *desc = new QLineEdit(values.value(slot + 2), box);
-        desc->setObjectName(numbered("txtDesc", slot));
+        desc->setObjectName(Text::numbered("txtDesc", slot));
         desc->setAccessibleName(descLabel->text());
         desc->setProperty("slotDesc", true);
         descLabel->setBuddy(desc);
@@ -143,17 +130,17 @@ void TfrmAllegaCartella::run(WindowRegistry &registry, const QString &key, QWidg
 
 QLineEdit *TfrmAllegaCartella::fileEdit(int slot) const
 {
-    return findChild<QLineEdit *>(numbered("txtFile", slot));
+    return findChild<QLineEdit *>(Text::numbered("txtFile", slot));
 }
 
 QLineEdit *TfrmAllegaCartella::descEdit(int slot) const
 {
-    return findChild<QLineEdit *>(numbered("txtDesc", slot));
+    return findChild<QLineEdit *>(Text::numbered("txtDesc", slot));
 }
 
 QPushButton *TfrmAllegaCartella::openButton(int slot) const
 {
-    return findChild<QPushButton *>(numbered("btnApri", slot));
+    return findChild<QPushButton *>(Text::numbered("btnApri", slot));
 }
 
 void TfrmAllegaCartella::browse(int slot)

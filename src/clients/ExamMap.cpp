@@ -1,15 +1,7 @@
 #include "ExamMap.h"
+#include "core/Utf8.h"
 
 namespace lumivista {
-
-namespace {
-
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-} // namespace
 
 const QList<ExamMap::Grid> &ExamMap::grids()
 {

@@ -1,4 +1,5 @@
 #include "TfrmAttachedFolder.h"
+#include "core/Utf8.h"
 #include "widgets/DialogButton.h"
 #include "core/ProgramFolder.h"
 #include "core/Text.h"
@@ -15,15 +16,6 @@
 #include <stdexcept>
 
 namespace lumivista {
-
-namespace {
-
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-} // namespace
 
 QString TfrmAttachedFolder::folderFor(const QString &position)
 {

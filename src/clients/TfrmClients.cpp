@@ -1,4 +1,5 @@
 #include "TfrmClients.h"
+#include "core/Utf8.h"
 #include "archive/ClientSearch.h"
 #include "core/ListingRules.h"
 #include "archive/PrintConfirmation.h"
@@ -70,11 +71,6 @@ const VisibleField visibleFields[] = {
     {"Status", "Stato dei pagamenti:", 250, 2, 4, 0, 6},
     {"Notes", "Note:", 250, 2, 5, 0, 6},
 };
-
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 /** The picture buttons at the right end of some edits. */
 const std::map<QString, QString> &fieldButtonOf()

@@ -1,4 +1,5 @@
 #include "TfrmDentalCondition.h"
+#include "core/Utf8.h"
 #include "widgets/TypingRules.h"
 #include "widgets/DialogButton.h"
 #include "ExamMap.h"
@@ -20,11 +21,6 @@
 namespace lumivista {
 
 namespace {
-
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 QLabel *heading(const QString &text, QWidget *parent, const char *kind = "heading")
 {

@@ -1,4 +1,5 @@
 #include "TfrmPrivacy.h"
+#include "core/Utf8.h"
 #include "widgets/DialogButton.h"
 #include "core/PrivacyDocument.h"
 #include "core/ProgramFolder.h"
@@ -25,11 +26,6 @@
 namespace lumivista {
 
 namespace {
-
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 /** Which card control fills which client field. */
 const QList<std::pair<const char *, const char *>> &fromCard()

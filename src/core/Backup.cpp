@@ -1,4 +1,5 @@
 #include "Backup.h"
+#include "FileSystem.h"
 #include "IniFile.h"
 #include "RecordFile.h"
 #include "RecordLayout.h"
@@ -15,7 +16,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <zlib.h>
 
 namespace lumivista {
@@ -48,71 +48,38 @@ struct Copied
     quint32 crc = 0;
 };
 
-/** Reads a whole file through fd, handing each block to use; nothing on a failure. */
-template<class Use> std::optional<qint64> readAll(int fd, Use use)
-{
-    QByteArray block(1 << 20, Qt::Uninitialized);
-    qint64 total = 0;
-    for (;;) {
-        const ssize_t n = ::read(fd, block.data(), size_t(block.size()));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            return total;
-        use(block.constData(), n);
-        total += n;
-    }
-}
-
-/** Copies source to target, synced to disk; the source's size and checksum. */
-std::optional<Copied> copyFile(const QString &source, const QString &target)
-{
-    const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (in < 0)
-        return std::nullopt;
-    const int out = ::open(QFile::encodeName(target).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (out < 0) {
-        ::close(in);
-        return std::nullopt;
-    }
-    Copied copied;
-    bool written = true;
-    const std::optional<qint64> size = readAll(in, [&](const char *data, ssize_t n) {
-        copied.crc = quint32(::crc32(copied.crc, reinterpret_cast<const Bytef *>(data), uInt(n)));
-        for (ssize_t done = 0; written && done < n;) {
-            const ssize_t w = ::write(out, data + done, size_t(n - done));
-            if (w < 0 && errno == EINTR)
-                continue;
-            written = w > 0;
-            done += qMax<ssize_t>(w, 0);
-        }
-    });
-    ::close(in);
-    const bool synced = ::fsync(out) == 0;
-    const bool closed = ::close(out) == 0;
-    if (!size || !written || !synced || !closed)
-        return std::nullopt;
-    copied.size = *size;
-    return copied;
-}
-
 /** The size and checksum of a file as it is on disk now. */
 std::optional<Copied> measure(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    FileSystem &fs = FileSystem::current();
+    const int fd = fs.open(QFile::encodeName(path), O_RDONLY | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     Copied result;
-    const std::optional<qint64> size = readAll(fd, [&](const char *data, ssize_t n) {
-        result.crc = quint32(::crc32(result.crc, reinterpret_cast<const Bytef *>(data), uInt(n)));
-    });
-    ::close(fd);
-    if (!size)
+    QByteArray block(1 << 20, Qt::Uninitialized);
+    ssize_t n;
+    while ((n = fs.read(fd, block.data(), size_t(block.size()))) > 0) {
+        result.crc = quint32(::crc32(result.crc, reinterpret_cast<const Bytef *>(block.constData()), uInt(n)));
+        result.size += n;
+    }
+    fs.close(fd);
+    if (n < 0)
         return std::nullopt;
-    result.size = *size;
     return result;
+}
+
+/** Copies source to target through the durable write every whole file gets;
+ *  the source's size and checksum as they were read. */
+std::optional<Copied> copyFile(const QString &source, const QString &target)
+{
+    Copied copied;
+    const WholeFile::CopyFailure failure = WholeFile::copy(source, target, [&copied](QByteArrayView block) {
+        copied.crc = quint32(::crc32(copied.crc, reinterpret_cast<const Bytef *>(block.data()), uInt(block.size())));
+        copied.size += block.size();
+    });
+    if (failure != WholeFile::CopyFailure::None)
+        return std::nullopt;
+    return copied;
 }
 
 /** Copies one file of the program folder; an archive under the lock the cards
@@ -148,13 +115,13 @@ const QRegularExpression &partialPattern()
 bool isRealFolder(const QString &path)
 {
     struct stat st {};
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+    return FileSystem::current().entryStatus(QFile::encodeName(path), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 bool isRealFile(const QString &path)
 {
     struct stat st {};
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+    return FileSystem::current().entryStatus(QFile::encodeName(path), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool isOurs(const QDir &root, const QString &name)

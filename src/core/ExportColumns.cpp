@@ -1,12 +1,9 @@
 #include "ExportColumns.h"
+#include "Utf8.h"
 
 namespace lumivista {
 
 namespace {
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 } // namespace
 
 QList<ExportColumn> ExportColumns::clients()

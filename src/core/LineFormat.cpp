@@ -1,4 +1,5 @@
 #include "LineFormat.h"
+#include "Utf8.h"
 #include "ShortText.h"
 #include "Text.h"
 
@@ -9,7 +10,10 @@ LineFormat::LineFormat(const RecordLayout &layout, const QList<LinePart> &parts)
 {
     for (const LinePart &part : parts) {
         const int index = layout.indexOf(part.field);
-        Q_ASSERT_X(index >= 0, "LineFormat", qPrintable(part.field));
+        if (index < 0) {
+            m_unresolved << part.field; // a test of the member tables names it
+            continue;
+        }
         m_parts.append({Text::toCp1252(part.caption), layout.offset(index), layout.field(index).capacity, part.width});
     }
 }
@@ -44,15 +48,6 @@ QString LineFormat::build(const RecordView &record) const
     buildBytes(record.bytes(), bytes);
     return Text::fromCp1252(bytes);
 }
-
-namespace {
-
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-} // namespace
 
 LineFormat LineFormat::clientSearch()
 {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace lumivista {
 
@@ -32,6 +33,8 @@ public:
     /** Characters every line has before its last, unpadded field: the captions
      *  and the fixed widths. */
     int fixedLength() const;
+    /** Field names of the parts that are not in the layout (left out of the line). */
+    const QStringList &unresolved() const { return m_unresolved; }
 
     /** Every format the lists and searches use, one per line shape. */
     static LineFormat clientSearch();
@@ -51,6 +54,7 @@ private:
     };
     const RecordLayout *m_layout = nullptr;
     QList<Resolved> m_parts;
+    QStringList m_unresolved;
 };
 
 } // namespace lumivista

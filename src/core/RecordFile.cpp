@@ -1,4 +1,5 @@
 #include "RecordFile.h"
+#include "FileSystem.h"
 #include "ProgramFolder.h"
 
 #include <QFile>
@@ -12,7 +13,6 @@
 #include <optional>
 #include <thread>
 
-#include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -35,12 +35,6 @@ constexpr auto kLockRetry = std::chrono::milliseconds(50);
  *  enough to stay in the processor cache while the block is decoded. */
 constexpr qint64 kScanBlockBytes = 256 * 1024;
 
-RecordFile::LockCall &lockCall()
-{
-    static RecordFile::LockCall call = &::flock;
-    return call;
-}
-
 [[noreturn]] void fail(const QString &path, const char *what, int error,
                        ArchiveError::Kind kind = ArchiveError::Kind::Access)
 {
@@ -58,7 +52,7 @@ bool lockUnsupported(int error)
  *  file: the token tells one command's lock from the next one's. */
 QByteArray lockOwner()
 {
-    return QSysInfo::machineHostName().toUtf8() + ' ' + QByteArray::number(qint64(::getpid())) + ' '
+    return QSysInfo::machineHostName().toUtf8() + ' ' + QByteArray::number(FileSystem::current().processId()) + ' '
            + QByteArray::number(QRandomGenerator::system()->generate64(), 16);
 }
 
@@ -66,22 +60,20 @@ QByteArray lockOwner()
 QByteArray uniqueBeside(const QByteArray &native, const char *what)
 {
     return native + '.' + what + '.' + QSysInfo::machineHostName().toUtf8() + '.'
-           + QByteArray::number(qint64(::getpid())) + '.'
+           + QByteArray::number(FileSystem::current().processId()) + '.'
            + QByteArray::number(QRandomGenerator::system()->generate64(), 16);
 }
 
 /** A small file's whole content, or a null array when it cannot be read. */
 QByteArray contentOf(const QByteArray &native)
 {
-    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    FileSystem &fs = FileSystem::current();
+    const int fd = fs.open(native, O_RDONLY | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return QByteArray();
     QByteArray bytes(512, Qt::Uninitialized);
-    ssize_t n;
-    do {
-        n = ::read(fd, bytes.data(), size_t(bytes.size()));
-    } while (n < 0 && errno == EINTR);
-    ::close(fd);
+    const ssize_t n = fs.read(fd, bytes.data(), size_t(bytes.size()));
+    fs.close(fd);
     if (n < 0)
         return QByteArray();
     bytes.truncate(n);
@@ -94,13 +86,14 @@ QByteArray contentOf(const QByteArray &native)
 std::optional<struct timespec> folderNow(const QByteArray &lockNative)
 {
     const QByteArray probe = uniqueBeside(lockNative, "ora");
-    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    FileSystem &fs = FileSystem::current();
+    const int fd = fs.open(probe, O_WRONLY | O_CREAT | O_EXCL, 0666);
     if (fd < 0)
         return std::nullopt;
     struct stat st {};
-    const bool stamped = ::write(fd, "t", 1) == 1 && ::fstat(fd, &st) == 0;
-    ::close(fd);
-    ::unlink(probe.constData());
+    const bool stamped = fs.write(fd, "t", 1) == 1 && fs.fileStatus(fd, &st) == 0;
+    fs.close(fd);
+    fs.unlink(probe);
     if (!stamped)
         return std::nullopt;
     return st.st_mtim;
@@ -112,7 +105,7 @@ std::optional<struct timespec> folderNow(const QByteArray &lockNative)
 bool isStale(const QByteArray &lockNative, const QByteArray &owner)
 {
     struct stat lockStat {};
-    if (::stat(lockNative.constData(), &lockStat) != 0)
+    if (FileSystem::current().entryStatus(lockNative, &lockStat) != 0)
         return false;
     if (const auto now = folderNow(lockNative)) {
         if (now->tv_sec - lockStat.st_mtim.tv_sec > RecordFile::StaleLockSeconds)
@@ -123,19 +116,7 @@ bool isStale(const QByteArray &lockNative, const QByteArray &owner)
         return false;
     bool ok = false;
     const qint64 pid = parts.at(1).toLongLong(&ok);
-    return ok && pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
-}
-
-std::function<void(const char *)> &stepHook()
-{
-    static std::function<void(const char *)> hook;
-    return hook;
-}
-
-void step(const char *name)
-{
-    if (stepHook())
-        stepHook()(name);
+    return ok && FileSystem::current().processGone(pid);
 }
 
 } // namespace
@@ -144,17 +125,16 @@ RecordFile::RecordFile(const QString &path, const RecordLayout &layout)
     : m_path(path), m_layout(layout)
 {
     const QByteArray native = QFile::encodeName(path);
-    do {
-        m_fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    } while (m_fd < 0 && errno == EINTR);
+    FileSystem &fs = FileSystem::current();
+    m_fd = fs.open(native, O_RDWR | O_CREAT, 0666);
     if (m_fd < 0)
         fail(m_path, "cannot open the archive", errno);
 
     struct stat st {};
-    const int statError = ::fstat(m_fd, &st) != 0 ? errno : 0;
+    const int statError = fs.fileStatus(m_fd, &st) != 0 ? errno : 0;
     if (statError != 0 || !S_ISREG(st.st_mode)) {
         const int error = statError != 0 ? statError : EISDIR;
-        ::close(m_fd);
+        fs.close(m_fd);
         m_fd = -1;
         fail(m_path, "not a regular file", error);
     }
@@ -162,7 +142,7 @@ RecordFile::RecordFile(const QString &path, const RecordLayout &layout)
     try {
         lock();
     } catch (...) {
-        ::close(m_fd);
+        fs.close(m_fd);
         m_fd = -1;
         throw;
     }
@@ -171,10 +151,8 @@ RecordFile::RecordFile(const QString &path, const RecordLayout &layout)
 void RecordFile::lock()
 {
     const auto deadline = std::chrono::steady_clock::now() + lockWait();
-    while (lockCall()(m_fd, LOCK_EX | LOCK_NB) != 0) {
+    while (FileSystem::current().lock(m_fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
-        if (error == EINTR)
-            continue;
         if (lockUnsupported(error))
             return lockWithFile(error);
         if (error != EWOULDBLOCK)
@@ -191,14 +169,15 @@ void RecordFile::lockWithFile(int flockError)
     const QByteArray native = QFile::encodeName(lockPath);
     const QByteArray owner = lockOwner();
     const auto deadline = std::chrono::steady_clock::now() + lockWait();
+    FileSystem &fs = FileSystem::current();
     for (;;) {
-        const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = fs.open(native, O_WRONLY | O_CREAT | O_EXCL, 0666);
         if (fd >= 0) {
-            const bool written = ::write(fd, owner.constData(), size_t(owner.size())) == owner.size()
-                                 && ::fsync(fd) == 0;
-            ::close(fd);
+            const bool written = fs.write(fd, owner.constData(), size_t(owner.size())) == owner.size()
+                                 && fs.sync(fd) == 0;
+            fs.close(fd);
             if (!written) {
-                ::unlink(native.constData());
+                fs.unlink(native);
                 fail(lockPath, "cannot write the lock file", errno ? errno : EIO);
             }
             m_lockFile = lockPath;
@@ -206,24 +185,21 @@ void RecordFile::lockWithFile(int flockError)
             return;
         }
         const int error = errno;
-        if (error == EINTR)
-            continue;
         if (error != EEXIST)
             fail(lockPath, "no lock available for the archive", error ? error : flockError);
         const QByteArray judged = contentOf(native);
         if (!judged.isNull() && isStale(native, judged)) {
-            step("stale");
             // Take the stale lock away under a name of our own: of two stations
             // doing this at once only one rename succeeds. Then make sure it was
             // the lock judged stale, not a live one put there meanwhile.
             const QByteArray taken = uniqueBeside(native, "scaduto");
-            if (::rename(native.constData(), taken.constData()) == 0) {
+            if (fs.rename(native, taken) == 0) {
                 if (contentOf(taken) == judged) {
-                    ::unlink(taken.constData());
-                } else if (::link(taken.constData(), native.constData()) == 0 || errno == EEXIST) {
-                    ::unlink(taken.constData()); // a live lock: back in its place
+                    fs.unlink(taken);
+                } else if (fs.link(taken, native) == 0 || errno == EEXIST) {
+                    fs.unlink(taken); // a live lock: back in its place
                 } else {
-                    ::rename(taken.constData(), native.constData());
+                    fs.rename(taken, native);
                 }
             }
             continue;
@@ -241,9 +217,8 @@ void RecordFile::release()
     // Only our own lock goes: a station that took ours over as stale (a command
     // that hung) now holds its own, which must stay.
     const QByteArray native = QFile::encodeName(m_lockFile);
-    step("release");
     if (contentOf(native) == m_lockOwner)
-        ::unlink(native.constData());
+        FileSystem::current().unlink(native);
     m_lockFile.clear();
     m_lockOwner.clear();
 }
@@ -251,7 +226,7 @@ void RecordFile::release()
 RecordFile::~RecordFile()
 {
     if (m_fd >= 0)
-        ::close(m_fd);
+        FileSystem::current().close(m_fd);
     release();
 }
 
@@ -265,7 +240,7 @@ qint64 RecordFile::count() const
 {
     ensureOpen();
     struct stat st {};
-    if (::fstat(m_fd, &st) != 0)
+    if (FileSystem::current().fileStatus(m_fd, &st) != 0)
         fail(m_path, "cannot measure the archive", errno);
     return qint64(st.st_size) / m_layout.size();
 }
@@ -281,12 +256,9 @@ void RecordFile::readAt(qint64 position, char *data, qint64 length)
 {
     qint64 done = 0;
     while (done < length) {
-        const ssize_t n = ::pread(m_fd, data + done, size_t(length - done), off_t(position + done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
+        const ssize_t n = FileSystem::current().readAt(m_fd, data + done, size_t(length - done), off_t(position + done));
+        if (n < 0)
             fail(m_path, "cannot read the archive", errno);
-        }
         if (n == 0)
             fail(m_path, "the archive ended inside a record", EIO);
         done += n;
@@ -313,21 +285,17 @@ void RecordFile::write(const Record &record)
     const qint64 position = m_index * m_layout.size();
     qint64 done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(m_fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(position + done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
+        const ssize_t n = FileSystem::current().writeAt(m_fd, bytes.constData() + done, size_t(bytes.size() - done),
+                                                        off_t(position + done));
+        if (n < 0)
             fail(m_path, "cannot write the archive", errno);
-        }
         if (n == 0)
             fail(m_path, "cannot write the archive", EIO);
         done += n;
     }
     // The record must be on disk before the card reports it saved.
-    while (::fdatasync(m_fd) != 0) {
-        if (errno != EINTR)
-            fail(m_path, "cannot flush the archive", errno);
-    }
+    if (FileSystem::current().syncData(m_fd) != 0)
+        fail(m_path, "cannot flush the archive", errno);
     ++m_index;
 }
 
@@ -338,7 +306,7 @@ void RecordFile::scan(const std::function<bool(qint64 index, const RecordView &r
         return;
     const qint64 size = m_layout.size();
     const qint64 perBlock = qMax<qint64>(1, kScanBlockBytes / size);
-    ::posix_fadvise(m_fd, off_t(m_index * size), 0, POSIX_FADV_SEQUENTIAL);
+    FileSystem::current().adviseSequential(m_fd, off_t(m_index * size));
     QByteArray block(perBlock * size, Qt::Uninitialized);
     while (m_index < total) {
         const qint64 records = qMin(perBlock, total - m_index);
@@ -359,7 +327,7 @@ void RecordFile::close()
     const int fd = m_fd;
     m_fd = -1;
     // After a failed close the descriptor is gone anyway: never close it twice.
-    const int closed = ::close(fd);
+    const int closed = FileSystem::current().close(fd);
     const int error = errno;
     release();
     if (closed != 0 && error != EINTR)
@@ -369,16 +337,6 @@ void RecordFile::close()
 QString RecordFile::lockFileFor(const QString &archivePath)
 {
     return archivePath + QStringLiteral(".lck");
-}
-
-void RecordFile::setLockCallForTests(LockCall call)
-{
-    lockCall() = call ? call : &::flock;
-}
-
-void RecordFile::setLockStepHookForTests(std::function<void(const char *step)> hook)
-{
-    stepHook() = std::move(hook);
 }
 
 void RecordFile::setLockWaitForTests(int milliseconds)

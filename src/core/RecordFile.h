@@ -50,15 +50,8 @@ public:
     /** A lock file older than this was left by a station that stopped mid-command. */
     static constexpr int StaleLockSeconds = 120;
 
-    /** Tests stand in for flock() to act out file systems without locks, and
-     *  shorten the wait for a busy archive; null and zero restore the defaults. */
-    using LockCall = int (*)(int fd, int operation);
-    static void setLockCallForTests(LockCall call);
+    /** Tests shorten the wait for a busy archive; zero restores the default. */
     static void setLockWaitForTests(int milliseconds);
-    /** Called at the steps of the lock-file fallback ("stale": a lock was judged
-     *  stale and is about to be taken over; "release": our lock is about to be
-     *  released), so tests can act out another station slowed in between. */
-    static void setLockStepHookForTests(std::function<void(const char *step)> hook);
 
 private:
     void lock();

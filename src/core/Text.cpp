@@ -150,4 +150,9 @@ QString Text::fromCp1252(const QByteArray &bytes)
     return fromCp1252(bytes.constData(), int(bytes.size()));
 }
 
+QString Text::numbered(const char *prefix, int number)
+{
+    return QLatin1String(prefix) + QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
 } // namespace lumivista

@@ -23,6 +23,8 @@ public:
     /** text followed by blanks, or cut, to exactly width characters: one column of
      *  a fixed-width list line. */
     static QString pad(const QString &text, int width);
+    /** A control of a numbered series: prefix and a two-digit number, "txtLenteDX03". */
+    static QString numbered(const char *prefix, int number);
     /** Only the letters a to z become capitals; accented letters and everything
      *  else stay as typed. Typing rules, passwords, searches and sorting all fold
      *  this way, so "è" never matches "E". */

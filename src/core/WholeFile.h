@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 namespace lumivista {
 
@@ -67,8 +68,10 @@ public:
     /** Copies source over target with the guarantees of write(): the copy goes
      *  to a temporary file of our own beside target (created new, so no file of
      *  the user's is ever touched), is flushed and synced, and only then takes
-     *  target's name in one rename. On failure target is as it was. */
-    static CopyFailure copy(const QString &source, const QString &target);
+     *  target's name in one rename. On failure target is as it was. seen, when
+     *  given, is shown every block as it is copied (a backup's checksum). */
+    static CopyFailure copy(const QString &source, const QString &target,
+                            const std::function<void(QByteArrayView)> &seen = {});
 
     /** Removes temporary files that a crash in the middle of write() left in folder
      *  for the files named; returns how many were removed. */

@@ -1,4 +1,5 @@
 #include "TfrmConformita.h"
+#include "core/Utf8.h"
 #include "widgets/DialogButton.h"
 #include "archive/DocumentPrinter.h"
 #include "archive/PrescriptionCard.h"
@@ -19,16 +20,6 @@ namespace lumivista {
 
 namespace {
 
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-QString numbered(const char *prefix, int i)
-{
-    return QLatin1String(prefix) + QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
-}
-
 const char *const frameRows[] = {"FABBRICANTE", "MODELLO", "CALIBRO", "COLORE"};
 const char *const lensRows[] = {"FABBRICANTE", "TIPO / INDICE", "DIAMETRO", "TRATTAMENTO", "COLORAZIONE",
                                 "CLAS. FILTRO"};
@@ -39,7 +30,7 @@ QList<QPair<QString, QString>> carried()
     QList<QPair<QString, QString>> pairs;
     auto add = [&](const char *edit, const char *card, int count) {
         for (int i = 1; i <= count; ++i)
-            pairs.append({numbered(edit, i), numbered(card, i)});
+            pairs.append({Text::numbered(edit, i), Text::numbered(card, i)});
     };
     add("edtOtticoRigo", "txtOtticoRigo", 5);
     add("edtMontatura", "txtMontatura", 4);
@@ -108,7 +99,7 @@ TfrmConformita::TfrmConformita(Services &services, const QWidget &card, QWidget 
     shopLines->setSpacing(2);
     shopLines->setContentsMargins(6, 4, 6, 4);
     for (int i = 1; i <= 5; ++i) {
-        QLineEdit *line = addEdit(numbered("edtOtticoRigo", i), s("DATI CENTRO OTTICO riga %1").arg(i));
+        QLineEdit *line = addEdit(Text::numbered("edtOtticoRigo", i), s("DATI CENTRO OTTICO riga %1").arg(i));
         line->setAlignment(Qt::AlignCenter);
         shopLines->addWidget(line);
     }
@@ -119,7 +110,7 @@ TfrmConformita::TfrmConformita(Services &services, const QWidget &card, QWidget 
     frameGrid->setContentsMargins(6, 4, 6, 4);
     for (int i = 0; i < 4; ++i) {
         QLabel *label = caption(QLatin1String(frameRows[i]), frame);
-        QLineEdit *field = addEdit(numbered("edtMontatura", i + 1), s("MONTATURA ") + QLatin1String(frameRows[i]));
+        QLineEdit *field = addEdit(Text::numbered("edtMontatura", i + 1), s("MONTATURA ") + QLatin1String(frameRows[i]));
         label->setBuddy(field);
         frameGrid->addWidget(label, i / 2, (i % 2) * 2);
         frameGrid->addWidget(field, i / 2, (i % 2) * 2 + 1);
@@ -136,8 +127,8 @@ TfrmConformita::TfrmConformita(Services &services, const QWidget &card, QWidget 
     lensGrid->addWidget(caption(s("LENTE SX"), lenses, Qt::AlignCenter), 0, 2);
     for (int i = 0; i < 6; ++i) {
         const QString row = QLatin1String(lensRows[i]);
-        QLineEdit *right = addEdit(numbered("edtLenteDX", i + 1), s("LENTE DX ") + row);
-        QLineEdit *left = addEdit(numbered("edtLenteSX", i + 1), s("LENTE SX ") + row);
+        QLineEdit *right = addEdit(Text::numbered("edtLenteDX", i + 1), s("LENTE DX ") + row);
+        QLineEdit *left = addEdit(Text::numbered("edtLenteSX", i + 1), s("LENTE SX ") + row);
         // Wide enough for a usual lens value, "Varilux Comfort Max 1,67", whole.
         for (QLineEdit *side : {right, left})
             side->setFixedWidth(widthFor(side, s("Varilux Comfort Max 1,67")));
@@ -153,7 +144,7 @@ TfrmConformita::TfrmConformita(Services &services, const QWidget &card, QWidget 
     clientGrid->setContentsMargins(6, 4, 6, 4);
     clientGrid->setVerticalSpacing(3);
     for (int i = 1; i <= 3; ++i)
-        clientGrid->addWidget(addEdit(numbered("edtClienteRigo", i), s("DATI CLIENTE riga %1").arg(i)), i - 1, 0, 1, 2);
+        clientGrid->addWidget(addEdit(Text::numbered("edtClienteRigo", i), s("DATI CLIENTE riga %1").arg(i)), i - 1, 0, 1, 2);
     const char *const tail[][2] = {{"C.F.", "edtClienteRigo04"}, {"Cel.", "edtClienteRigo05"}, {"DATA:", "edtData"}};
     for (int i = 0; i < 3; ++i) {
         QLabel *label = caption(QLatin1String(tail[i][0]), client);

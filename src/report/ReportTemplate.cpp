@@ -1,4 +1,5 @@
 #include "ReportTemplate.h"
+#include "core/Utf8.h"
 #include "PreparedReport.h"
 #include "core/ProgramFolder.h"
 #include "platform/PrintFailure.h"
@@ -14,11 +15,6 @@
 namespace lumivista {
 
 namespace {
-
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 Qt::Alignment horizontal(const QString &word)
 {

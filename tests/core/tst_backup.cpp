@@ -1,4 +1,5 @@
 #include "core/Backup.h"
+#include "TestFiles.h"
 #include "Unprivileged.h"
 
 #include <QtTest>
@@ -8,19 +9,6 @@
 using namespace lumivista;
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 QDateTime at(int year, int month, int day, int hour = 9)
 {

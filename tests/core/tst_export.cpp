@@ -1,4 +1,5 @@
 #include "core/ExportColumns.h"
+#include "TestFiles.h"
 #include "core/ExportSnapshot.h"
 #include "core/ProgramFolder.h"
 #include "core/Record.h"
@@ -10,12 +11,6 @@
 using namespace lumivista;
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
 
 /** Appends records to an archive as a card would have stored them. */
 void store(const RecordLayout &layout, const QList<QList<std::pair<QString, QString>>> &records)

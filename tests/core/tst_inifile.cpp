@@ -1,4 +1,5 @@
 #include "core/IniFile.h"
+#include "TestFiles.h"
 #include "Unprivileged.h"
 
 #include <QtTest>
@@ -9,26 +10,11 @@ using namespace lumivista;
 
 namespace {
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
-
 /** Bytes of a literal that holds NULs. */
 template <qsizetype N>
 QByteArray raw(const char (&literal)[N])
 {
     return QByteArray(literal, N - 1);
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "core/ProgramFolder.h"
+#include "TestFiles.h"
 #include "core/RecordFile.h"
+#include "FaultyFileSystem.h"
 #include "Unprivileged.h"
 
 #include <QtTest>
@@ -12,21 +14,6 @@
 using namespace lumivista;
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 /** A client record whose name tells it apart. */
 Record client(const QString &name, const QString &city = QString())
@@ -345,21 +332,10 @@ void TstRecordFile::lockedArchiveThrows()
 }
 
 namespace {
-int failingLockErrno = 0;
-int failingLock(int, int)
-{
-    errno = failingLockErrno;
-    return -1;
-}
 /** Acts out a file system without flock() for as long as it lives. */
-struct NoFlock
+struct NoFlock : FaultyFileSystem
 {
-    explicit NoFlock(int error)
-    {
-        failingLockErrno = error;
-        RecordFile::setLockCallForTests(&failingLock);
-    }
-    ~NoFlock() { RecordFile::setLockCallForTests(nullptr); }
+    explicit NoFlock(int error) { refuseLocks = error; }
 };
 } // namespace
 
@@ -464,15 +440,14 @@ void TstRecordFile::staleLockTakeoverLeavesALiveLockAlone()
     old.close();
     const QByteArray live("cassa3 777 live");
     int stale = 0;
-    RecordFile::setLockStepHookForTests([&](const char *step) {
-        if (qstrcmp(step, "stale") != 0 || stale++ > 0)
+    noFlock.beforeRename = [&](const QByteArray &from, const QByteArray &) {
+        if (from != QFile::encodeName(lockFile) || stale++ > 0)
             return;
         const QString fresh = lockFile + QStringLiteral(".new");
         writeBytes(fresh, live);
         QVERIFY(::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(lockFile).constData()) == 0);
-    });
+    };
     const auto failure = openFailure(path);
-    RecordFile::setLockStepHookForTests(nullptr);
     QCOMPARE(stale, 1);
     QCOMPARE(failure, std::optional(ArchiveError::Kind::InUse));
     QCOMPARE(fileBytes(lockFile), live);
@@ -488,15 +463,11 @@ void TstRecordFile::releaseLeavesAnotherStationsLock()
     const QString path = RecordFile::pathFor(RecordLayout::appointments());
     const QString lockFile = RecordFile::lockFileFor(path);
     const QByteArray theirs("cassa2 4242 theirs");
-    RecordFile::setLockStepHookForTests([&](const char *step) {
-        if (qstrcmp(step, "release") == 0)
-            writeBytes(lockFile, theirs);
-    });
     {
         RecordFile holder(path, RecordLayout::appointments());
+        writeBytes(lockFile, theirs);
         holder.close();
     }
-    RecordFile::setLockStepHookForTests(nullptr);
     QCOMPARE(fileBytes(lockFile), theirs);
 }
 

@@ -1,4 +1,5 @@
 #include "core/WholeFile.h"
+#include "TestFiles.h"
 #include "FullDisk.h"
 #include "Unprivileged.h"
 
@@ -10,23 +11,6 @@ using namespace lumivista;
 using State = WholeFile::State;
 
 Q_DECLARE_METATYPE(WholeFile::State)
-
-namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-} // namespace
 
 class TstWholeFile : public QObject
 {

@@ -8,7 +8,7 @@
 #include "glasses/TfrmOcchiali.h"
 #include "lenses/TfrmLenti.h"
 #include "platform/FakeServices.h"
-#include "../core/FullDisk.h"
+#include "FullDisk.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 #include "WindowTest.h"
 #include "widgets/TfrmGuida.h"
 #include "clients/ClientHelp.h"
-#include "../core/Unprivileged.h"
+#include "Unprivileged.h"
 #include "widgets/PictureButton.h"
 #include "clients/TfrmClients.h"
 #include "core/Messages.h"

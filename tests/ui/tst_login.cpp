@@ -1,5 +1,5 @@
 #include "WindowTest.h"
-#include "../core/FullDisk.h"
+#include "FullDisk.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"

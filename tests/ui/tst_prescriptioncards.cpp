@@ -1,7 +1,7 @@
 #include "ModalDriver.h"
 #include "Focus.h"
 #include "WindowTest.h"
-#include "../core/FullDisk.h"
+#include "FullDisk.h"
 #include "archive/TfrmNumerazione.h"
 #include "core/Messages.h"
 #include "core/ProgramFolder.h"

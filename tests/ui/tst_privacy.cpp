@@ -7,7 +7,7 @@
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "platform/FakeServices.h"
-#include "../core/FullDisk.h"
+#include "FullDisk.h"
 #include <QComboBox>
 #include <QLineEdit>
 #include <QtTest>
