@@ -1,5 +1,10 @@
 #include "WindowTest.h"
 #include "ModalDriver.h"
+#include "agenda/TfrmAgenda.h"
+#include "appointments/TfrmArchivio_Scadenze.h"
+#include "clients/TfrmClients.h"
+#include "glasses/TfrmOcchiali.h"
+#include "lenses/TfrmLenti.h"
 #include "widgets/KeyboardRules.h"
 #include "widgets/Style.h"
 #include <QApplication>
@@ -30,10 +35,44 @@ void WindowTest::startWindowTest()
 void WindowTest::endWindowTest()
 {
     const int unshown = ModalDriver::unshown();
+    m_working.clear();
+    m_home.reset();
     context.reset();
     fakes.reset();
     folder.reset();
     QVERIFY2(unshown == 0, "a modal window the test waited for never appeared");
+}
+
+QWidget *WindowTest::openWorkingWindow(WindowId id)
+{
+    if (!m_home) {
+        m_home = std::make_unique<QWidget>();
+        context->setWindow(WindowId::Home, m_home.get());
+    }
+    std::unique_ptr<QWidget> &window = m_working[id];
+    window.reset();
+    switch (id) {
+    case WindowId::Clients:
+        window = std::make_unique<TfrmClients>(*context);
+        break;
+    case WindowId::Glasses:
+        window = std::make_unique<TfrmOcchiali>(*context);
+        break;
+    case WindowId::Lenses:
+        window = std::make_unique<TfrmLenti>(*context);
+        break;
+    case WindowId::Appointments:
+        window = std::make_unique<TfrmArchivio_Scadenze>(*context);
+        break;
+    case WindowId::Agenda:
+        window = std::make_unique<TfrmAgenda>(*context);
+        break;
+    default:
+        qFatal("openWorkingWindow: not a working window");
+    }
+    context->setWindow(id, window.get());
+    window->show();
+    return window.get();
 }
 
 bool WindowTest::showActive(QWidget *window)

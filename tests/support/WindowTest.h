@@ -4,6 +4,7 @@
 #include "platform/FakeServices.h"
 #include <QByteArray>
 #include <QObject>
+#include <map>
 #include <memory>
 
 class QLineEdit;
@@ -27,6 +28,12 @@ protected:
     /** Also fails the test when a modal window it waited for never appeared. */
     void endWindowTest();
 
+    /** A working window (a card or the agenda) made fresh, registered in the
+     *  context as the program registers it, beside a stand-in home screen, and
+     *  shown. It replaces the previous one of that id and lives until
+     *  endWindowTest(). */
+    QWidget *openWorkingWindow(WindowId id);
+
     /** Shows the window and waits until it is active. */
     static bool showActive(QWidget *window);
     /** Presses the button of window with that objectName; fails the test when
@@ -39,6 +46,10 @@ protected:
     /** Whether the edit shows its whole text, with the cursor at the start and
      *  at the end alike: nothing is scrolled out of view either way. */
     static bool showsWhole(QLineEdit *edit);
+
+private:
+    std::unique_ptr<QWidget> m_home;
+    std::map<WindowId, std::unique_ptr<QWidget>> m_working;
 
 public:
     /** The significant bytes of the field whose length byte is at offset. */

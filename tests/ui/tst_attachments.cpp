@@ -22,23 +22,15 @@ class TestAttachments : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<QWidget> home;
-    std::unique_ptr<CardWindow> card;
+    CardWindow *card = nullptr;
 
     CardWindow *open(const QString &key)
     {
-        if (key == QLatin1String("clients")) {
-            card = std::make_unique<TfrmClients>(*context);
-            context->setWindow(WindowId::Clients, card.get());
-        } else if (key == QLatin1String("occhiali")) {
-            card = std::make_unique<TfrmOcchiali>(*context);
-            context->setWindow(WindowId::Glasses, card.get());
-        } else {
-            card = std::make_unique<TfrmLenti>(*context);
-            context->setWindow(WindowId::Lenses, card.get());
-        }
-        card->show();
-        return card.get();
+        const WindowId id = key == QLatin1String("clients")    ? WindowId::Clients
+                            : key == QLatin1String("occhiali") ? WindowId::Glasses
+                                                               : WindowId::Lenses;
+        card = static_cast<CardWindow *>(openWorkingWindow(id));
+        return card;
     }
 
     QString label(const char *name) const { return card->findChild<QLabel *>(QLatin1String(name))->text(); }
@@ -65,7 +57,7 @@ class TestAttachments : public WindowTest
             QVERIFY(window);
             action(window);
         });
-        click(card.get(), button);
+        click(card, button);
         QVERIFY(seen);
     }
 
@@ -75,13 +67,10 @@ private Q_SLOTS:
     void init()
     {
         startWindowTest();
-        home = std::make_unique<QWidget>();
-        context->setWindow(WindowId::Home, home.get());
     }
     void cleanup()
     {
-        card.reset();
-        home.reset();
+        card = nullptr;
         endWindowTest();
     }
 
@@ -236,7 +225,7 @@ private Q_SLOTS:
     void clientFolder()
     {
         open(QStringLiteral("clients"));
-        click(card.get(), QStringLiteral("btnFolder"));
+        click(card, QStringLiteral("btnFolder"));
         QCOMPARE(fakes->messages.last().text,
                  QStringLiteral("Attenzione: l'abbinamento di una cartella ad un cliente può avvenire soltanto dopo che "
                                 "la scheda è stata inserita in archivio."));
@@ -254,7 +243,7 @@ private Q_SLOTS:
             click(window, QStringLiteral("btnApriCartella"));
             QVERIFY(!window->isVisible());
         });
-        click(card.get(), QStringLiteral("btnFolder"));
+        click(card, QStringLiteral("btnFolder"));
         QVERIFY(QFileInfo(folder->file(QStringLiteral("Cliente_3"))).isDir());
         QCOMPARE(QUrl(fakes->shell.last()).toLocalFile(), folder->file(QStringLiteral("Cliente_3")));
     }

@@ -57,31 +57,27 @@ class TestExports : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<QWidget> opener;
+    QWidget *opener = nullptr;
 
     /** Opens the member's window from its button and hands it to check while it is on screen. */
     void openAndRun(const QString &from, const QString &button, const std::function<void(ExportWindow *)> &check)
     {
-        if (from == QLatin1String("clients"))
-            opener = std::make_unique<TfrmClients>(*context);
-        else if (from == QLatin1String("glasses"))
-            opener = std::make_unique<TfrmOcchiali>(*context);
-        else if (from == QLatin1String("lenses"))
-            opener = std::make_unique<TfrmLenti>(*context);
-        else if (from == QLatin1String("appointments"))
-            opener = std::make_unique<TfrmArchivio_Scadenze>(*context);
-        else
-            opener = std::make_unique<TfrmAgenda>(*context);
-        QVERIFY(showActive(opener.get()));
+        const WindowId id = from == QLatin1String("clients")        ? WindowId::Clients
+                            : from == QLatin1String("glasses")      ? WindowId::Glasses
+                            : from == QLatin1String("lenses")       ? WindowId::Lenses
+                            : from == QLatin1String("appointments") ? WindowId::Appointments
+                                                                    : WindowId::Agenda;
+        opener = openWorkingWindow(id);
+        QVERIFY(showActive(opener));
         bool seen = false;
         ModalDriver::whenShown([&](QWidget *w) {
             auto *window = qobject_cast<ExportWindow *>(w);
             QVERIFY(window);
-            QCOMPARE(window->parentWidget(), opener.get());
+            QCOMPARE(window->parentWidget(), opener);
             seen = true;
             check(window);
         });
-        click(opener.get(), button);
+        click(opener, button);
         QVERIFY(seen);
         QVERIFY(opener->findChildren<ExportWindow *>().isEmpty()); // destroyed on close
     }
@@ -94,7 +90,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        opener.reset();
+        opener = nullptr;
         endWindowTest();
     }
 
@@ -207,9 +203,9 @@ private Q_SLOTS:
             file.write(r);
             file.close();
         }
-        opener = std::make_unique<TfrmAgenda>(*context);
-        QVERIFY(showActive(opener.get()));
-        auto *agenda = static_cast<TfrmAgenda *>(opener.get());
+        opener = openWorkingWindow(WindowId::Agenda);
+        QVERIFY(showActive(opener));
+        auto *agenda = static_cast<TfrmAgenda *>(opener);
         for (const auto &[date, rows] : {std::pair{QDate(2024, 4, 2), 1}, std::pair{QDate(2024, 4, 3), 0}}) {
             agenda->calAppuntamenti->setSelectedDate(date);
             int shown = -1;

@@ -76,31 +76,11 @@ class TestListWindows : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<QWidget> home;
-    std::unique_ptr<CardWindow> card;
 
     CardWindow *open(Card kind)
     {
-        switch (kind) {
-        case Clients:
-            card = std::make_unique<TfrmClients>(*context);
-            context->setWindow(WindowId::Clients, card.get());
-            break;
-        case Glasses:
-            card = std::make_unique<TfrmOcchiali>(*context);
-            context->setWindow(WindowId::Glasses, card.get());
-            break;
-        case Lenses:
-            card = std::make_unique<TfrmLenti>(*context);
-            context->setWindow(WindowId::Lenses, card.get());
-            break;
-        case Appointments:
-            card = std::make_unique<TfrmArchivio_Scadenze>(*context);
-            context->setWindow(WindowId::Appointments, card.get());
-            break;
-        }
-        card->show();
-        return card.get();
+        static const WindowId ids[] = {WindowId::Clients, WindowId::Glasses, WindowId::Lenses, WindowId::Appointments};
+        return static_cast<CardWindow *>(openWorkingWindow(ids[kind]));
     }
 
     void store(const RecordLayout &layout, const QList<Record> &records)
@@ -126,14 +106,10 @@ private Q_SLOTS:
     void init()
     {
         startWindowTest();
-        home = std::make_unique<QWidget>();
-        context->setWindow(WindowId::Home, home.get());
         fakes->clock.setNow(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
     }
     void cleanup()
     {
-        card.reset();
-        home.reset();
         endWindowTest();
     }
 

@@ -60,25 +60,18 @@ class TestPrescriptionCards : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<QWidget> home;
-    std::unique_ptr<PrescriptionCard> card;
+    PrescriptionCard *card = nullptr;
     const Geometry *geo = &glassesBytes;
 
     void open(bool lenses)
     {
-        card.reset();
-        if (lenses)
-            card = std::make_unique<TfrmLenti>(*context);
-        else
-            card = std::make_unique<TfrmOcchiali>(*context);
+        card = static_cast<PrescriptionCard *>(openWorkingWindow(lenses ? WindowId::Lenses : WindowId::Glasses));
         geo = lenses ? &lensBytes : &glassesBytes;
-        context->setWindow(lenses ? WindowId::Lenses : WindowId::Glasses, card.get());
-        card->show();
-        QVERIFY(QTest::qWaitForWindowActive(card.get()));
+        QVERIFY(QTest::qWaitForWindowActive(card));
     }
 
-    QWidget *named(const QString &name) { return WindowTest::named(card.get(), name); }
-    QLineEdit *edit(const QString &objectName) { return WindowTest::edit(card.get(), objectName); }
+    QWidget *named(const QString &name) { return WindowTest::named(card, name); }
+    QLineEdit *edit(const QString &objectName) { return WindowTest::edit(card, objectName); }
     QString text(const QString &objectName)
     {
         QWidget *w = card->findChild<QWidget *>(objectName);
@@ -97,7 +90,7 @@ class TestPrescriptionCards : public WindowTest
         QTest::keyClick(e, Qt::Key_Delete);
         QTest::keyClicks(e, keys);
     }
-    void click(const QString &name) { WindowTest::click(card.get(), name); }
+    void click(const QString &name) { WindowTest::click(card, name); }
     /** Fills the seven required fields the way a user does. */
     void fillRequired()
     {
@@ -126,13 +119,10 @@ private Q_SLOTS:
     void init()
     {
         startWindowTest();
-        home = std::make_unique<QWidget>();
-        context->setWindow(WindowId::Home, home.get());
     }
     void cleanup()
     {
-        card.reset();
-        home.reset();
+        card = nullptr;
         endWindowTest();
     }
 
@@ -702,7 +692,7 @@ private Q_SLOTS:
         type("DATI CLIENTE riga 1", "Unsaved Client");
         click(QStringLiteral("cmdEsci"));
         QVERIFY(!card->isVisible());
-        QVERIFY(home->isVisible());
+        QVERIFY(context->window(WindowId::Home)->isVisible());
         QVERIFY(folder->read(QStringLiteral("Lumivista.ini")).contains("Rigo 3=00100 Roma\r\n"));
 
         // The lens card shows the same lines; its own edits come back to the eyeglass card.
@@ -727,7 +717,7 @@ private Q_SLOTS:
         type("DATI CENTRO OTTICO riga 1", "Ottica Centrale");
         card->close();
         QVERIFY(!card->isVisible());
-        QVERIFY(home->isVisible());
+        QVERIFY(context->window(WindowId::Home)->isVisible());
         // The card closes all the same, but says the shop lines were not kept.
         QCOMPARE(fakes->messages.messages(), (QList<Message>{{Kind::Warning, Messages::accessFailure()}}));
     }
@@ -805,7 +795,7 @@ private Q_SLOTS:
             if (label->buddy())
                 buddies.insert(label->buddy());
         for (QLineEdit *e : card->findChildren<QLineEdit *>()) {
-            if (!e->isVisibleTo(card.get()))
+            if (!e->isVisibleTo(card))
                 continue;
             QVERIFY2(!e->accessibleName().isEmpty() || buddies.contains(e), qPrintable(e->objectName()));
         }
@@ -858,7 +848,7 @@ private Q_SLOTS:
         QTest::mouseMove(w, w->rect().center());
         QCOMPARE(card->panInfo->text(), hint);
         // Over the background the strip empties.
-        QTest::mouseMove(card.get(), QPoint(2, 2));
+        QTest::mouseMove(card, QPoint(2, 2));
         QCOMPARE(card->panInfo->text(), QString());
     }
 };

@@ -38,32 +38,10 @@ class TestPrintouts : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<QWidget> home;
-    std::unique_ptr<QWidget> card;
-
     QWidget *open(Card kind)
     {
-        card.reset();
-        switch (kind) {
-        case Clients:
-            card = std::make_unique<TfrmClients>(*context);
-            context->setWindow(WindowId::Clients, card.get());
-            break;
-        case Glasses:
-            card = std::make_unique<TfrmOcchiali>(*context);
-            context->setWindow(WindowId::Glasses, card.get());
-            break;
-        case Lenses:
-            card = std::make_unique<TfrmLenti>(*context);
-            context->setWindow(WindowId::Lenses, card.get());
-            break;
-        case Appointments:
-            card = std::make_unique<TfrmArchivio_Scadenze>(*context);
-            context->setWindow(WindowId::Appointments, card.get());
-            break;
-        }
-        card->show();
-        return card.get();
+        static const WindowId ids[] = {WindowId::Clients, WindowId::Glasses, WindowId::Lenses, WindowId::Appointments};
+        return openWorkingWindow(ids[kind]);
     }
 
     static void type(QWidget *window, const Typed &typed)
@@ -123,16 +101,9 @@ private Q_SLOTS:
     void init()
     {
         startWindowTest();
-        home = std::make_unique<QWidget>();
-        context->setWindow(WindowId::Home, home.get());
         fakes->clock.setNow(QDateTime(QDate(2025, 3, 3), QTime(9, 41, 7)));
     }
-    void cleanup()
-    {
-        card.reset();
-        home.reset();
-        endWindowTest();
-    }
+    void cleanup() { endWindowTest(); }
 
     void documentsPlaceEveryValue_data()
     {
