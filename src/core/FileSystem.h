@@ -42,6 +42,9 @@ public:
     virtual int rename(const QByteArray &from, const QByteArray &to) = 0;
     virtual int link(const QByteArray &existing, const QByteArray &name) = 0;
     virtual int unlink(const QByteArray &path) = 0;
+    /** Starts writing a range just written out to disk without waiting for it,
+     *  so a large file's final sync finds little left to do. Only a hint. */
+    virtual void startWriteback(int fd, off_t position, off_t length) = 0;
     /** A hint that the file is about to be read from position to the end. */
     virtual void adviseSequential(int fd, off_t position) = 0;
     /** Whether a process of this machine is known to have ended. */

@@ -93,6 +93,17 @@ int PosixFileSystem::unlink(const QByteArray &path)
     return ::unlink(path.constData());
 }
 
+void PosixFileSystem::startWriteback(int fd, off_t position, off_t length)
+{
+#ifdef SYNC_FILE_RANGE_WRITE
+    ::sync_file_range(fd, position, length, SYNC_FILE_RANGE_WRITE);
+#else
+    Q_UNUSED(fd);
+    Q_UNUSED(position);
+    Q_UNUSED(length);
+#endif
+}
+
 void PosixFileSystem::adviseSequential(int fd, off_t position)
 {
     ::posix_fadvise(fd, position, 0, POSIX_FADV_SEQUENTIAL);

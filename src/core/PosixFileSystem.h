@@ -21,6 +21,7 @@ public:
     int rename(const QByteArray &from, const QByteArray &to) override;
     int link(const QByteArray &existing, const QByteArray &name) override;
     int unlink(const QByteArray &path) override;
+    void startWriteback(int fd, off_t position, off_t length) override;
     void adviseSequential(int fd, off_t position) override;
     bool processGone(qint64 pid) override;
     qint64 processId() override;

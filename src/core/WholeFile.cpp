@@ -166,6 +166,10 @@ bool WholeFile::Writer::append(const QByteArray &bytes)
         }
         done += n;
     }
+    // Large pieces (an export's blocks) start on their way to the disk at once,
+    // while the next piece is being made.
+    if (bytes.size() >= (1 << 20))
+        fs.startWriteback(d->fd, off_t(d->written), off_t(bytes.size()));
     d->written += bytes.size();
     return true;
 }

@@ -1,4 +1,5 @@
 #include "XlsWorkbook.h"
+#include <algorithm>
 #include "Text.h"
 
 namespace lumivista {
@@ -64,21 +65,11 @@ QByteArray XlsWorkbook::head(const QString &sheet, const QList<ExportColumn> &co
     return out;
 }
 
-void XlsWorkbook::appendRow(QByteArray &out, int count, const std::function<QByteArrayView(int)> &cell)
-{
-    out += "<tr>";
-    for (int i = 0; i < count; ++i) {
-        out += "<td style=\"text-align: left;\">";
-        appendCell(out, cell(i));
-        out += "</td>";
-    }
-    out += "</tr>";
-}
-
 void XlsWorkbook::appendCell(QByteArray &out, QByteArrayView text)
 {
-    if (!text.contains('<') && !text.contains('&')) {
-        out += text;
+    const char *end = text.data() + text.size();
+    if (std::find_if(text.data(), end, [](char c) { return c == '<' || c == '&'; }) == end) {
+        out.append(text);
         return;
     }
     // '<' and '&' are the same bytes in Windows-1252 as in ASCII, and so are the
