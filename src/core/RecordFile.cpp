@@ -196,13 +196,16 @@ void RecordFile::lockWithFile(int flockError)
             if (fs.rename(native, taken) == 0) {
                 if (contentOf(taken) == judged) {
                     fs.unlink(taken);
-                } else if (fs.link(taken, native) == 0 || errno == EEXIST) {
-                    fs.unlink(taken); // a live lock: back in its place
-                } else {
-                    fs.rename(taken, native);
+                    continue; // gone: try for the lock at once
                 }
+                if (fs.link(taken, native) == 0 || errno == EEXIST)
+                    fs.unlink(taken); // a live lock: back in its place, and waited for
+                else
+                    fs.rename(taken, native);
+            } else if (errno == ENOENT) {
+                continue; // another station took it first: try at once
             }
-            continue;
+            // A lock that cannot be taken away is waited for like a live one.
         }
         if (std::chrono::steady_clock::now() >= deadline)
             fail(m_path, "the archive is in use on another station", EWOULDBLOCK, ArchiveError::Kind::InUse);

@@ -79,6 +79,7 @@ private Q_SLOTS:
     void staleLockFiles_data();
     void staleLockFiles();
     void staleLockTakeoverLeavesALiveLockAlone();
+    void staleLockThatCannotBeTakenIsWaitedFor();
     void releaseLeavesAnotherStationsLock();
     void stalenessGoesByTheSharesClock();
     void closedArchiveThrows();
@@ -453,6 +454,24 @@ void TstRecordFile::staleLockTakeoverLeavesALiveLockAlone()
     QCOMPARE(fileBytes(lockFile), live);
     // Nothing of ours is left beside the archive.
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
+}
+
+void TstRecordFile::staleLockThatCannotBeTakenIsWaitedFor()
+{
+    // A share that refuses to rename the stale lock: the archive is reported in
+    // use when the wait runs out, instead of the station retrying for ever.
+    NoFlock noFlock(ENOLCK);
+    noFlock.refuseRenames = EACCES;
+    const QString path = RecordFile::pathFor(RecordLayout::appointments());
+    const QString lockFile = RecordFile::lockFileFor(path);
+    writeBytes(lockFile, "cassa2 4242 old");
+    QFile old(lockFile);
+    QVERIFY(old.open(QIODevice::ReadWrite));
+    QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-RecordFile::StaleLockSeconds - 60),
+                            QFileDevice::FileModificationTime));
+    old.close();
+    QCOMPARE(openFailure(path), std::optional(ArchiveError::Kind::InUse));
+    QCOMPARE(fileBytes(lockFile), QByteArray("cassa2 4242 old"));
 }
 
 void TstRecordFile::releaseLeavesAnotherStationsLock()

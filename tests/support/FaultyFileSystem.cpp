@@ -50,6 +50,10 @@ int FaultyFileSystem::rename(const QByteArray &from, const QByteArray &to)
 {
     if (beforeRename)
         beforeRename(from, to);
+    if (refuseRenames != 0) {
+        errno = refuseRenames;
+        return -1;
+    }
     return PosixFileSystem::rename(from, to);
 }
 

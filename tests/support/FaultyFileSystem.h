@@ -21,6 +21,8 @@ public:
     /** Writes that would make a file larger than this fail with ENOSPC, as on
      *  a full disk; below zero: no limit. */
     qint64 fileSizeLimit = -1;
+    /** The error every rename fails with, as on a share that refuses it; 0: renames work. */
+    int refuseRenames = 0;
     /** Called before every rename, as another station slowed down on a share
      *  would act in between. */
     std::function<void(const QByteArray &from, const QByteArray &to)> beforeRename;
