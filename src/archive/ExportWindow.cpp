@@ -59,17 +59,19 @@ void ExportWindow::build()
     banner->setText(m_member.caption.trimmed());
     panInfo->addBackground(banner);
 
-    const auto command = [this](const char *name, const char *caption, const char *icon, const char *hint) {
+    const auto command = [this](const char *name, const char *caption, const char *icon, const char *hint,
+                                const QKeySequence &key = {}) {
         auto *b = new PictureButton(QLatin1String(name), QString::fromUtf8(caption), QLatin1String(icon),
                                     QString::fromUtf8(hint), this);
         b->setMinimumWidth(64);
+        if (!key.isEmpty())
+            KeyboardRules::bind(b, key);
         panInfo->setHint(b, b->hint());
         return b;
     };
     cmdEsporta = command("cmdEsporta", "Esporta", "export", "Esporta l'archivio in formato Microsoft Excel.");
-    cmdGuida = command("cmdGuida", "Guida", "help", "Visualizza la pagina della guida sensibile al contesto.");
-    KeyboardRules::bind(cmdGuida, QKeySequence(Qt::Key_F1));
-    panInfo->setHint(cmdGuida, cmdGuida->hint());
+    cmdGuida = command("cmdGuida", "Guida", "help", "Visualizza la pagina della guida sensibile al contesto.",
+                       QKeySequence(Qt::Key_F1));
     cmdEsci = command("cmdEsci", "Esci", "exit", "Esci da questo ambiente di lavoro.");
 
     auto *top = new QHBoxLayout;

@@ -1,6 +1,7 @@
 #include "HandOver.h"
 #include "archive/FieldBinder.h"
 #include "archive/TfrmAllegaCartella.h"
+#include "core/Text.h"
 
 namespace lumivista {
 
@@ -18,7 +19,7 @@ QStringList clientLines()
 {
     QStringList names;
     for (int i = 1; i <= 5; ++i)
-        names << QStringLiteral("txtClienteRigo%1").arg(i, 2, 10, QLatin1Char('0'));
+        names << Text::numbered("txtClienteRigo", i);
     return names;
 }
 

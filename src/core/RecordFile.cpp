@@ -83,7 +83,7 @@ QByteArray contentOf(const QByteArray &native)
 /** The share's own time now: the time it stamps on a file just written there.
  *  Comparing a lock's age against it, not against this station's clock, keeps a
  *  station whose clock runs ahead from taking every live lock for stale. */
-std::optional<struct timespec> folderNow(const QByteArray &lockNative)
+std::optional<qint64> folderNow(const QByteArray &lockNative)
 {
     const QByteArray probe = uniqueBeside(lockNative, "ora");
     FileSystem &fs = FileSystem::current();
@@ -96,27 +96,56 @@ std::optional<struct timespec> folderNow(const QByteArray &lockNative)
     fs.unlink(probe);
     if (!stamped)
         return std::nullopt;
-    return st.st_mtim;
+    return qint64(st.st_mtim.tv_sec);
 }
+
+/** The share's clock for the length of one wait for a lock: read once from a
+ *  probe file, then carried forward by this station's steady clock, so waiting
+ *  for a live lock does not write a probe on the share at every retry. */
+class ShareClock
+{
+public:
+    explicit ShareClock(const QByteArray &lockNative) : m_lock(lockNative) {}
+
+    /** Seconds by the share's clock, or nothing when no probe can be written. */
+    std::optional<qint64> now()
+    {
+        if (!m_read) {
+            m_read = true;
+            m_probed = folderNow(m_lock);
+            m_at = std::chrono::steady_clock::now();
+        }
+        if (!m_probed)
+            return std::nullopt;
+        const auto since = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - m_at);
+        return *m_probed + qint64(since.count());
+    }
+
+private:
+    QByteArray m_lock;
+    bool m_read = false;
+    std::optional<qint64> m_probed;
+    std::chrono::steady_clock::time_point m_at;
+};
 
 /** A lock file is stale when its process is known to be gone (same host, no
  *  such process) or when, by the share's clock, it is older than any command
  *  takes. owner is the content that was judged. */
-bool isStale(const QByteArray &lockNative, const QByteArray &owner)
+bool isStale(const QByteArray &lockNative, const QByteArray &owner, ShareClock &clock)
 {
+    // A process of this station that has ended: known without asking the share.
+    const QList<QByteArray> parts = owner.trimmed().split(' ');
+    if (parts.size() >= 2 && parts.at(0) == QSysInfo::machineHostName().toUtf8()) {
+        bool ok = false;
+        const qint64 pid = parts.at(1).toLongLong(&ok);
+        if (ok && FileSystem::current().processGone(pid))
+            return true;
+    }
     struct stat lockStat {};
     if (FileSystem::current().entryStatus(lockNative, &lockStat) != 0)
         return false;
-    if (const auto now = folderNow(lockNative)) {
-        if (now->tv_sec - lockStat.st_mtim.tv_sec > RecordFile::StaleLockSeconds)
-            return true;
-    }
-    const QList<QByteArray> parts = owner.trimmed().split(' ');
-    if (parts.size() < 2 || parts.at(0) != QSysInfo::machineHostName().toUtf8())
-        return false;
-    bool ok = false;
-    const qint64 pid = parts.at(1).toLongLong(&ok);
-    return ok && FileSystem::current().processGone(pid);
+    const std::optional<qint64> now = clock.now();
+    return now && *now - qint64(lockStat.st_mtim.tv_sec) > RecordFile::StaleLockSeconds;
 }
 
 } // namespace
@@ -170,6 +199,7 @@ void RecordFile::lockWithFile(int flockError)
     const QByteArray owner = lockOwner();
     const auto deadline = std::chrono::steady_clock::now() + lockWait();
     FileSystem &fs = FileSystem::current();
+    ShareClock shareClock(native);
     for (;;) {
         const int fd = fs.open(native, O_WRONLY | O_CREAT | O_EXCL, 0666);
         if (fd >= 0) {
@@ -188,7 +218,7 @@ void RecordFile::lockWithFile(int flockError)
         if (error != EEXIST)
             fail(lockPath, "no lock available for the archive", error ? error : flockError);
         const QByteArray judged = contentOf(native);
-        if (!judged.isNull() && isStale(native, judged)) {
+        if (!judged.isNull() && isStale(native, judged, shareClock)) {
             // Take the stale lock away under a name of our own: of two stations
             // doing this at once only one rename succeeds. Then make sure it was
             // the lock judged stale, not a live one put there meanwhile.
