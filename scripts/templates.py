@@ -258,14 +258,19 @@ def appointment_sheet():
     return row_sheet("Scheda Appuntamento", "SCHEDA APPUNTAMENTO", rows, "txtCalce", "Data e ora stampa", 76)
 
 
-def summary_list():
+def summary_list(figures=False):
     width = 277
+    title = [text(0, 1, width, 8, "TITOLO", name="txtTitolo", size=14, align="center", bold=True)]
+    if figures:
+        # The figures of a client's history or of the recalls, under the title.
+        title += [text(0, 11, width, 6, "CIFRE", name="txtCifre", size=10, align="center"),
+                  line(0, 19, width, 19, width=0.4)]
+    else:
+        title += [line(0, 11, width, 11, width=0.4)]
     return {"name": "Riepilogo dati", "orientation": "landscape", "margins": 10,
             "defaults": {"font": "Arial", "bold": False, "color": "#000000"},
             "bands": [
-                {"name": "Titolo", "type": "title", "height": 14, "objects": [
-                    text(0, 1, width, 8, "TITOLO", name="txtTitolo", size=14, align="center", bold=True),
-                    line(0, 11, width, 11, width=0.4)]},
+                {"name": "Titolo", "type": "title", "height": 22 if figures else 14, "objects": title},
                 {"name": "MasterData", "type": "data", "height": 0, "objects": [
                     text(0, 0, width, 0, "", name="txtRiepilogo", font="Courier New", size=8)]},
                 {"name": "Pie", "type": "footer", "height": 8, "objects": [
@@ -358,7 +363,8 @@ def main():
     files = {"PrescrizioneOcchiali.json": glasses(), "PrescrizioneLenti.json": lenses(),
              "Conformita.json": declaration(), "IstruzioniUso.json": instructions(),
              "SchedaCliente.json": client_sheet(), "SchedaAppuntamento.json": appointment_sheet(),
-             "Riepilogo.json": summary_list(), "EsameOptometrico.json": exam_sheet()}
+             "Riepilogo.json": summary_list(), "RiepilogoCifre.json": summary_list(figures=True),
+             "EsameOptometrico.json": exam_sheet()}
     for name, content in files.items():
         with open(os.path.join(ROOT, name), "w", encoding="utf-8") as f:
             json.dump(content, f, ensure_ascii=False, indent=1)

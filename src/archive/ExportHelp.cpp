@@ -42,4 +42,17 @@ QString ExportHelp::agenda()
     });
 }
 
+QString ExportHelp::list(const QString &what, const QString &file)
+{
+    return paragraphs({
+        QStringLiteral("Questa finestra mostra %1 con le stesse righe, nello stesso ordine, dell'elenco da cui è "
+                       "stata aperta.").arg(what),
+        QStringLiteral("Il pulsante Esporta scrive le righe in un file di Excel (%1) nella cartella del programma, "
+                       "che qualsiasi foglio di calcolo, come LibreOffice Calc o Microsoft Excel, può aprire. Il "
+                       "file dell'esportazione precedente viene sostituito.").arg(file),
+        QStringLiteral("Al termine il programma chiede se aprire subito il file: dal foglio di calcolo lo si può "
+                       "poi salvare con il nome e nella cartella che si preferisce."),
+    });
+}
+
 } // namespace lumivista

@@ -12,6 +12,8 @@ public:
     static QString archive(const QString &archive, const QString &file);
     /** The agenda's three selections. */
     static QString agenda();
+    /** The export of a list window (what: "lo storico del cliente"). */
+    static QString list(const QString &what, const QString &file);
 };
 
 } // namespace lumivista

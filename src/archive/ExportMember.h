@@ -1,6 +1,7 @@
 #pragma once
 #include "core/ExportSnapshot.h"
 #include "core/RecordLayout.h"
+#include <functional>
 
 namespace lumivista {
 
@@ -19,6 +20,9 @@ struct ExportMember
     QString helpText;
     QString initialHint = QStringLiteral("Esportazione archivio in Microsoft Excel.");
 
+    /** Rows made in memory instead of read from the layout's archive (a client's
+     *  history, the recalls): records of layout, in the order to export. */
+    std::function<QList<Record>()> records;
     bool isValid() const { return layout != nullptr; }
 };
 

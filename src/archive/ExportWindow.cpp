@@ -134,8 +134,11 @@ void ExportWindow::FormShow()
 {
     // A failure while reading keeps what was read, without a message.
     m_busy.start();
-    m_snapshot.fill(ProgramFolder::file(m_member.layout->archiveFileName()), m_day,
-                    [this](qint64 done, qint64 total) { progress(done, total); });
+    if (m_member.records)
+        m_snapshot.fill(m_member.records());
+    else
+        m_snapshot.fill(ProgramFolder::file(m_member.layout->archiveFileName()), m_day,
+                        [this](qint64 done, qint64 total) { progress(done, total); });
     endProgress();
     m_model->refresh();
 }

@@ -16,4 +16,14 @@ bool ListPrinter::print(Services &services, QWidget *parent, const QString &titl
     return services.printer.print(parent, pages);
 }
 
+void ListPrinter::preview(Services &services, QWidget *parent, const QString &title, const QString &heading,
+                          const QStringList &lines)
+{
+    ReportTemplate report = ReportTemplate::named(QLatin1String(headedTemplateFile));
+    report.setText(QStringLiteral("txtTitolo"), title);
+    report.setText(QStringLiteral("txtCifre"), heading);
+    report.setLines(QStringLiteral("txtRiepilogo"), lines);
+    services.printer.preview(parent, report.prepare(services.clock.today(), title));
+}
+
 } // namespace lumivista

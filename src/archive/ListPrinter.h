@@ -17,6 +17,11 @@ public:
 
     /** False when the print dialog was cancelled. */
     static bool print(Services &services, QWidget *parent, const QString &title, const QStringList &lines);
+    /** A list with figures under its title (a client's history, the recalls),
+     *  shown in the preview, which prints or saves a PDF. */
+    static constexpr const char *headedTemplateFile = "RiepilogoCifre.json";
+    static void preview(Services &services, QWidget *parent, const QString &title, const QString &heading,
+                        const QStringList &lines);
 };
 
 } // namespace lumivista

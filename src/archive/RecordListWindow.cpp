@@ -2,6 +2,7 @@
 #include "core/Utf8.h"
 #include "widgets/DialogButton.h"
 #include "archive/CardWindow.h"
+#include "archive/ExportWindow.h"
 #include "archive/ListPrinter.h"
 #include "core/ArchiveError.h"
 #include "core/KeyRules.h"
@@ -201,6 +202,16 @@ QWidget *RecordListWindow::buildResultPanel()
     findRow->addWidget(btnTrova);
     connect(btnTrova, &QPushButton::clicked, this, &RecordListWindow::btnTrovaClick);
 
+    m_optionRow = new QHBoxLayout;
+    layout->addLayout(m_optionRow);
+    lblRiepilogo = new QLabel(panel);
+    lblRiepilogo->setObjectName(s("lblRiepilogo"));
+    lblRiepilogo->setProperty("listFigures", true);
+    lblRiepilogo->setWordWrap(true);
+    lblRiepilogo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lblRiepilogo->hide();
+    layout->addWidget(lblRiepilogo);
+
     lstRecords = new QListView(panel);
     lstRecords->setObjectName(s("lstRecords"));
     lstRecords->setAccessibleName(Text::trim(m_member.caption));
@@ -234,6 +245,13 @@ QWidget *RecordListWindow::buildResultPanel()
     btnStampa = button(panel, "btnStampa", s("Stampa"), s("Stampa l'elenco."));
     btnChiudi = button(panel, "btnChiudi", s("Chiudi"), s("Chiude l'elenco."));
     buttons->addWidget(btnStampa);
+    if (m_member.exportMember.isValid()) {
+        btnEsporta = button(panel, "btnEsporta", s("Esporta"), s("Esporta l'elenco in Microsoft Excel."));
+        buttons->addWidget(btnEsporta);
+        connect(btnEsporta, &QPushButton::clicked, this, &RecordListWindow::btnEsportaClick);
+    }
+    m_commandRow = new QHBoxLayout;
+    buttons->addLayout(m_commandRow);
     buttons->addStretch(1);
     buttons->addWidget(btnChiudi);
     connect(btnStampa, &QPushButton::clicked, this, &RecordListWindow::btnStampaClick);
@@ -243,7 +261,8 @@ QWidget *RecordListWindow::buildResultPanel()
 
 void RecordListWindow::run(WindowRegistry &registry, const ListMember &member, const QString &key, QWidget *owner)
 {
-    Modal::run(new RecordListWindow(registry, member, key, owner));
+    Modal::run(member.window ? member.window(registry, member, key, owner)
+                             : new RecordListWindow(registry, member, key, owner));
 }
 
 QLineEdit *RecordListWindow::filter(const QString &name) const
@@ -291,6 +310,24 @@ void RecordListWindow::showEvent(QShowEvent *event)
 
 void RecordListWindow::loadList()
 {
+    if (m_member.rows) {
+        ListMember::Rows rows = m_member.rows(m_registry.services().clock.today());
+        LineList lines;
+        QByteArray line;
+        for (const Record &record : std::as_const(rows.records)) {
+            m_member.line.buildBytes(record.bytes(), line);
+            lines.append(line);
+        }
+        m_rows = std::move(rows.records);
+        lblRiepilogo->setText(rows.heading);
+        lblRiepilogo->setAccessibleName(rows.heading);
+        lblRiepilogo->setVisible(!rows.heading.isEmpty());
+        showLines(std::move(lines));
+        // What could be read is listed; the user is told that something is missing.
+        for (const QString &failure : std::as_const(rows.failures))
+            m_registry.services().messages.plain(failure);
+        return;
+    }
     // Whatever goes wrong, the list shows what was read so far.
     LineList lines;
     try {
@@ -362,15 +399,46 @@ void RecordListWindow::btnTrovaClick()
         selectRow(row);
 }
 
+void RecordListWindow::reload()
+{
+    const int row = selectedRow();
+    loadList();
+    if (row >= 0 && m_model->rowCount() > 0)
+        selectRow(qMin(row, m_model->rowCount() - 1));
+}
+
+const Record *RecordListWindow::selectedRecord() const
+{
+    const int row = selectedRow();
+    return row >= 0 && row < m_rows.size() ? &m_rows.at(row) : nullptr;
+}
+
 void RecordListWindow::btnStampaClick()
 {
-    ListPrinter::print(m_registry.services(), this, m_member.printTitle, m_model->lines().toStringList());
+    if (m_member.printPreview)
+        ListPrinter::preview(m_registry.services(), this, m_member.printTitle, lblRiepilogo->text(),
+                             m_model->lines().toStringList());
+    else
+        ListPrinter::print(m_registry.services(), this, m_member.printTitle, m_model->lines().toStringList());
+}
+
+void RecordListWindow::btnEsportaClick()
+{
+    ExportMember member = m_member.exportMember;
+    member.records = [this] { return m_rows; };
+    ExportWindow::open(this, m_registry.services(), member);
 }
 
 void RecordListWindow::pickSelected()
 {
     const int row = selectedRow();
-    if (row >= 0 && m_member.pick) {
+    if (row >= 0 && row < m_rows.size() && m_member.rows && m_member.pick) {
+        const Record record = m_rows.at(row);
+        accept();
+        m_member.pick(m_registry, lblMemory->text(), record, row + 1);
+        return;
+    }
+    if (row >= 0 && m_member.pick && !m_member.rows) {
         try {
             const LineFormat &format = m_member.line;
             RecordFile file(RecordFile::pathFor(*format.layout()), *format.layout());

@@ -3,6 +3,7 @@
 #include "core/LineList.h"
 #include <QDialog>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -44,12 +45,16 @@ public:
     QLabel *lblTrovate = nullptr;
     QPushButton *btnChiudi = nullptr;
     QPushButton *btnStampa = nullptr;
+    /** Lists of rows of our own: the figures above the list, and "Esporta". */
+    QLabel *lblRiepilogo = nullptr;
+    QPushButton *btnEsporta = nullptr;
 
     QLineEdit *filter(const QString &name) const;
 
     void btnCercaClick();
     void btnTrovaClick();
     void btnStampaClick();
+    void btnEsportaClick();
     /** Double click: the last record in file order whose line equals the
      *  selected one goes where the key says; the window closes either way. */
     void pickSelected();
@@ -57,6 +62,16 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+    WindowRegistry &registry() const { return m_registry; }
+    /** Reads the list again, keeping the selected line where it can. */
+    void reload();
+    /** The row record of the selected line of a list of rows; null when none. */
+    const Record *selectedRecord() const;
+    /** Rows between the find row and the list, and beside the print button,
+     *  for a member's own controls. */
+    QHBoxLayout *optionRow() const { return m_optionRow; }
+    QHBoxLayout *commandRow() const { return m_commandRow; }
 
 private:
     QWidget *buildFilterPanel();
@@ -66,6 +81,9 @@ private:
 
     WindowRegistry &m_registry;
     ListMember m_member;
+    QList<Record> m_rows;
+    QHBoxLayout *m_optionRow = nullptr;
+    QHBoxLayout *m_commandRow = nullptr;
     LineListModel *m_model = nullptr;
     ListFind m_find;
     QList<QLineEdit *> m_filters;

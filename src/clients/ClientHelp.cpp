@@ -42,6 +42,24 @@ QString ClientHelp::text()
         QStringLiteral("Il pulsante Esame registra o aggiorna l'esame optometrico più recente del cliente (notazione "
                        "TABO); la scheda deve essere già salvata e avere il nome compilato. I valori dell'esame "
                        "vengono memorizzati in archivio con il successivo Salva."),
+        QStringLiteral("Il pulsante Storico mostra in un'unica finestra tutto ciò che gli archivi contengono per il "
+                       "cliente della scheda, dal più recente: prescrizioni di occhiali e di lenti a contatto (numero, "
+                       "data, tipo, totale, saldo, saldata o no), appuntamenti (data, ora, motivo, assolto o no) e la "
+                       "data dell'ultimo esame optometrico. In alto compaiono la spesa degli ultimi 12 mesi, il saldo "
+                       "ancora da incassare e la data dell'ultima visita. La scheda deve essere già salvata."),
+        QStringLiteral("Prescrizioni e appuntamenti non sono collegati alla scheda del cliente: lo storico li abbina "
+                       "per codice fiscale quando entrambi lo riportano, altrimenti per nome e, se entrambi lo "
+                       "riportano, per numero di cellulare. Ogni riga indica la regola che l'ha abbinata: con due "
+                       "clienti omonimi senza codice fiscale e cellulare controllare le righe abbinate per solo nome. "
+                       "Con un doppio clic o con Invio la riga si apre nella sua scheda; lo storico si può stampare, "
+                       "salvare in PDF dall'anteprima ed esportare in Excel."),
+        QStringLiteral("Il pulsante Richiami elenca i clienti da richiamare per un controllo: quelli la cui ultima "
+                       "visita (prescrizione di occhiali, di lenti a contatto o esame optometrico) risale ad almeno 24 "
+                       "mesi per occhiali ed esame e ad almeno 12 mesi per le lenti a contatto. Gli intervalli si "
+                       "cambiano nella finestra stessa con Applica. Richiama su WhatsApp prepara il messaggio per il "
+                       "cliente selezionato; Segna come richiamato annota la data di oggi, e i clienti richiamati "
+                       "negli ultimi 30 giorni possono essere nascosti. I clienti senza prescrizioni né esame non "
+                       "compaiono."),
         QStringLiteral("Stampa produce la scheda del cliente su un foglio A4; Esporta salva l'intero archivio dei "
                        "clienti in un file di Excel."),
     };

@@ -6,6 +6,9 @@
 #include "platform/ClockService.h"
 #include "report/ReportTemplate.h"
 #include "ClientHelp.h"
+#include "ClientHistoryList.h"
+#include "RecallListWindow.h"
+#include "archive/RecordListWindow.h"
 #include "TfrmCodFisc.h"
 #include "ExamMap.h"
 #include "TfrmAttachedFolder.h"
@@ -111,7 +114,9 @@ CardLayout screenOf(const CardCommands &names)
         // The notice and the help text send the user to "the yellow triangle" for this list.
         {{standard.exportArchive(),
           {s("cmdDefaulting"), s("In sospeso"), s("issues"),
-           s("Visualizza il riepilogo delle questioni in sospeso con i clienti.")}}},
+           s("Visualizza il riepilogo delle questioni in sospeso con i clienti.")},
+          {s("cmdRichiami"), s("Richiami"), s("recall"),
+           s("Visualizza i clienti da richiamare per un controllo della vista.")}}},
         {{standard.help(), standard.close()}},
     };
     CommandBox side;
@@ -122,6 +127,8 @@ CardLayout screenOf(const CardCommands &names)
         {s("btnCondition"), s("Privacy"), s("privacy"),
          s("Stampa la liberatoria per il consenso al trattamento dei dati personali.")},
         {s("btnHistory"), s("Esame"), s("exam"), s("Registra o modifica l'esame optometrico più recente del cliente.")},
+        {s("btnStorico"), s("Storico"), s("history"),
+         s("Visualizza lo storico del cliente: prescrizioni, appuntamenti ed esame optometrico.")},
         {s("btnFolder"), s("Cartella"), s("folder"), s("Apri la cartella associata al cliente.")},
     };
     l.fieldCommands = {
@@ -193,7 +200,9 @@ CardDefinition TfrmClients::cardDefinition()
     e.helpTitle = s("Esportazione archivio clienti in Excel");
     e.helpText = ExportHelp::archive(s("dei clienti"), e.fileName);
     d.key = s("clients");
-    d.lists = {{s("cmdFind"), ClientSearch::member()}, {s("cmdDefaulting"), pendingIssues()}};
+    d.lists = {{s("cmdFind"), ClientSearch::member()},
+               {s("cmdDefaulting"), pendingIssues()},
+               {s("cmdRichiami"), RecallListWindow::member()}};
     return d;
 }
 
@@ -212,6 +221,7 @@ TfrmClients::TfrmClients(WindowRegistry &registry, QWidget *parent)
     onClick(s("icoIssues"), &TfrmClients::icoIssuesClick);
     onClick(s("cmdPrint"), &TfrmClients::cmdPrintClick);
     onClick(s("btnHistory"), &TfrmClients::btnHistoryClick);
+    onClick(s("btnStorico"), &TfrmClients::btnStoricoClick);
     onClick(s("btnCondition"), &TfrmClients::btnConditionClick);
     onClick(s("btnFolder"), &TfrmClients::btnFolderClick);
     connect(button(s("cmdAttach")), &QToolButton::clicked, this,
@@ -248,6 +258,22 @@ void TfrmClients::btnHistoryClick()
         return;
     }
     Modal::run(new TfrmDentalCondition(services(), *this, this));
+}
+
+void TfrmClients::btnStoricoClick()
+{
+    // The history gathers by the client's stored data: a card never saved has none yet.
+    if (position().isEmpty()) {
+        services().messages.warning(s("Attenzione: salvare la scheda del cliente prima di accedere allo storico."));
+        return;
+    }
+    if (DocumentPrint::shown(this, s("txtName")).isEmpty()) {
+        services().messages.warning(s("Attenzione: compilare il campo relativo al nome del cliente prima di accedere "
+                                      "allo storico."));
+        focusControl(s("txtName"));
+        return;
+    }
+    RecordListWindow::run(registry(), ClientHistoryList::member(*this), s("storico"), this);
 }
 
 DocumentPrint TfrmClients::printout() const

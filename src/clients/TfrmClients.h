@@ -24,6 +24,8 @@ public:
     /** Opens the exam of a stored client with a name. */
     void btnHistoryClick();
     void btnConditionClick();
+    /** Everything the archives hold for a stored client with a name. */
+    void btnStoricoClick();
     /** The client's own folder; a card never saved has none. */
     void btnFolderClick();
 };

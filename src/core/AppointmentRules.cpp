@@ -1,5 +1,6 @@
 #include "AppointmentRules.h"
 #include "AppointmentKey.h"
+#include "DateText.h"
 #include "RecordFile.h"
 #include "RecordView.h"
 #include "ShortText.h"
@@ -56,22 +57,6 @@ int number(QByteArrayView digits)
     return n;
 }
 
-/** dd/mm/yyyy read straight from the bytes; anything else goes the slow way,
- *  which gives the same answer. */
-std::optional<QDate> dateOf(QByteArrayView text)
-{
-    if (text.size() == 10 && text.at(2) == '/' && text.at(5) == '/') {
-        bool digits = true;
-        for (const int i : {0, 1, 3, 4, 6, 7, 8, 9})
-            digits = digits && isDigit(text.at(i));
-        if (digits) {
-            const QDate date(number(text.sliced(6, 4)), number(text.sliced(3, 2)), number(text.sliced(0, 2)));
-            return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
-        }
-    }
-    return AppointmentRules::readDate(Text::fromCp1252(text.data(), int(text.size())));
-}
-
 std::optional<int> daysOf(QByteArrayView text)
 {
     if (!text.isEmpty() && text.size() <= 6 && std::all_of(text.begin(), text.end(), isDigit))
@@ -93,10 +78,7 @@ bool AppointmentRules::isFulfilled(const RecordView &appointment)
 
 std::optional<QDate> AppointmentRules::readDate(const QString &text)
 {
-    const QDate date = QDate::fromString(Text::trim(text), QStringLiteral("dd/MM/yyyy"));
-    if (!date.isValid())
-        return std::nullopt;
-    return date;
+    return DateText::read(text);
 }
 
 std::optional<int> AppointmentRules::readDays(const QString &text)
@@ -111,7 +93,7 @@ std::optional<int> AppointmentRules::readDays(const QString &text)
 std::optional<bool> AppointmentRules::isImminent(const RecordView &appointment, const QDate &today)
 {
     const Offsets &o = offsets();
-    const auto date = dateOf(trimmedBytes(appointment, o.data, o.dataCapacity));
+    const auto date = DateText::read(trimmedBytes(appointment, o.data, o.dataCapacity));
     const auto days = daysOf(trimmedBytes(appointment, o.avviso, o.avvisoCapacity));
     if (!date || !days)
         return std::nullopt;

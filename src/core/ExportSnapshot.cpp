@@ -30,21 +30,63 @@ ExportSnapshot::ExportSnapshot(const RecordLayout &layout, QList<ExportColumn> c
 {
 }
 
-bool ExportSnapshot::fill(const QString &path, const QDate &day, const Progress &progress)
+QList<std::pair<int, int>> ExportSnapshot::fieldSlots() const
 {
-    m_rows.clear();
-    // Field positions looked up once; a negative offset stands for the appointment's key.
+    // A negative offset stands for the appointment's key.
     QList<std::pair<int, int>> fields; // offset, capacity
     for (const ExportColumn &column : std::as_const(m_columns)) {
         const int i = column.field == ExportColumns::keyField() ? -1 : m_layout.indexOf(column.field);
         fields << (i < 0 ? std::pair{-1, 0} : std::pair{m_layout.offset(i), m_layout.field(i).capacity});
     }
+    return fields;
+}
+
+void ExportSnapshot::append(const RecordView &record, const QList<std::pair<int, int>> &fields)
+{
+    // The cells first as views, so the row is allocated once at its exact size.
+    QByteArray key;
+    QVarLengthArray<QByteArrayView, 32> cells;
+    qsizetype length = 0;
+    for (const auto &[offset, capacity] : fields) {
+        if (offset < 0) {
+            key = Text::toCp1252(AppointmentKey::of(record));
+            cells.append(key);
+        } else {
+            cells.append(ShortText::bytes(record.bytes(), offset, capacity));
+        }
+        length += cells.last().size();
+    }
+    const qsizetype header = 2 * (cells.size() + 1);
+    ExportRow row;
+    row.number = int(m_rows.size()) + 1;
+    row.data.resize(header + length);
+    char *out = row.data.data();
+    const auto putWord = [&out](qsizetype value) {
+        *out++ = char(value & 0xFF);
+        *out++ = char((value >> 8) & 0xFF);
+    };
+    putWord(cells.size());
+    qsizetype end = header;
+    for (const QByteArrayView cell : cells) {
+        end += cell.size();
+        putWord(end);
+    }
+    for (const QByteArrayView cell : cells) {
+        std::memcpy(out, cell.data(), size_t(cell.size()));
+        out += cell.size();
+    }
+    m_rows.append(std::move(row));
+}
+
+bool ExportSnapshot::fill(const QString &path, const QDate &day, const Progress &progress)
+{
+    m_rows.clear();
+    const QList<std::pair<int, int>> fields = fieldSlots();
     bool complete = true;
     try {
         RecordFile file(path, m_layout);
         const qint64 total = file.count();
         m_rows.reserve(m_rule == ExportRows::All ? total : 0);
-        int number = 0;
         file.scan([&](qint64 index, const RecordView &record) {
             if (progress && index % kProgressEvery == 0)
                 progress(index, total);
@@ -62,41 +104,8 @@ bool ExportSnapshot::fill(const QString &path, const QDate &day, const Progress 
                 keep = AppointmentRules::isInMonth(record, day);
                 break;
             }
-            if (!keep)
-                return true;
-            // The cells first as views, so the row is allocated once at its exact size.
-            QByteArray key;
-            QVarLengthArray<QByteArrayView, 32> cells;
-            qsizetype length = 0;
-            for (const auto &[offset, capacity] : std::as_const(fields)) {
-                if (offset < 0) {
-                    key = Text::toCp1252(AppointmentKey::of(record));
-                    cells.append(key);
-                } else {
-                    cells.append(ShortText::bytes(record.bytes(), offset, capacity));
-                }
-                length += cells.last().size();
-            }
-            const qsizetype header = 2 * (cells.size() + 1);
-            ExportRow row;
-            row.number = ++number;
-            row.data.resize(header + length);
-            char *out = row.data.data();
-            const auto putWord = [&out](qsizetype value) {
-                *out++ = char(value & 0xFF);
-                *out++ = char((value >> 8) & 0xFF);
-            };
-            putWord(cells.size());
-            qsizetype end = header;
-            for (const QByteArrayView cell : cells) {
-                end += cell.size();
-                putWord(end);
-            }
-            for (const QByteArrayView cell : cells) {
-                std::memcpy(out, cell.data(), size_t(cell.size()));
-                out += cell.size();
-            }
-            m_rows.append(std::move(row));
+            if (keep)
+                append(record, fields);
             return true;
         });
         file.close();
@@ -106,6 +115,16 @@ bool ExportSnapshot::fill(const QString &path, const QDate &day, const Progress 
     if (m_sortByKey)
         sortByKey();
     return complete;
+}
+
+void ExportSnapshot::fill(const QList<Record> &records)
+{
+    m_rows.clear();
+    const QList<std::pair<int, int>> fields = fieldSlots();
+    for (const Record &record : records)
+        append(record.view(), fields);
+    if (m_sortByKey)
+        sortByKey();
 }
 
 void ExportSnapshot::sortByKey()

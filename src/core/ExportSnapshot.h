@@ -1,4 +1,5 @@
 #pragma once
+#include "Record.h"
 #include "RecordLayout.h"
 #include "WholeFile.h"
 #include "XlsWorkbook.h"
@@ -54,6 +55,9 @@ public:
      *  column where asked. A failure ends the reading: the rows read so far stay,
      *  and the result is false. */
     bool fill(const QString &path, const QDate &day, const Progress &progress = {});
+    /** The rows of records made in memory (a client's history, the recalls),
+     *  records of this snapshot's layout, in the order given. */
+    void fill(const QList<Record> &records);
 
     /** Moves whole rows into the order of their key column (the last one), with
      *  case ignored; each row keeps its number. */
@@ -64,6 +68,9 @@ public:
     WholeFile::Outcome write(const QString &path, const QString &sheet, const Progress &progress = {}) const;
 
 private:
+    QList<std::pair<int, int>> fieldSlots() const;
+    void append(const RecordView &record, const QList<std::pair<int, int>> &fields);
+
     const RecordLayout &m_layout;
     QList<ExportColumn> m_columns;
     ExportRows m_rule;

@@ -76,4 +76,32 @@ bool Settings::writePrivacy(const QHash<QString, QString> &values)
     return ok;
 }
 
+namespace {
+
+QString recallKey(PrescriptionKind kind)
+{
+    return kind == PrescriptionKind::Glasses ? QStringLiteral("Mesi Occhiali") : QStringLiteral("Mesi Lenti");
+}
+
+} // namespace
+
+std::optional<int> Settings::readRecallMonths(const QString &text)
+{
+    bool ok = false;
+    const int months = Text::trim(text).toInt(&ok);
+    if (!ok || months < 1 || months > 240)
+        return std::nullopt;
+    return months;
+}
+
+int Settings::recallMonths(PrescriptionKind kind)
+{
+    return readRecallMonths(IniFile::read(path(), recallSection(), recallKey(kind))).value_or(defaultRecallMonths(kind));
+}
+
+bool Settings::writeRecallMonths(PrescriptionKind kind, int months)
+{
+    return IniFile::write(path(), recallSection(), recallKey(kind), QString::number(months));
+}
+
 } // namespace lumivista

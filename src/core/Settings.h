@@ -36,6 +36,16 @@ public:
     static QString privacySection() { return QStringLiteral("Modulo Privacy"); }
     static QHash<QString, QString> privacy(const QStringList &keys);
     [[nodiscard]] static bool writePrivacy(const QHash<QString, QString> &values);
+
+    /** Section "Richiami": after how many months a client is due for a
+     *  check-up, by the kind of the last visit (an exam counts as eyeglasses). */
+    static QString recallSection() { return QStringLiteral("Richiami"); }
+    static constexpr int defaultRecallMonths(PrescriptionKind kind) { return kind == PrescriptionKind::Glasses ? 24 : 12; }
+    /** "Mesi Occhiali" or "Mesi Lenti"; the default for a missing or unusable value. */
+    static int recallMonths(PrescriptionKind kind);
+    /** A whole number of months from 1 to 240, as the recall list accepts it. */
+    static std::optional<int> readRecallMonths(const QString &text);
+    [[nodiscard]] static bool writeRecallMonths(PrescriptionKind kind, int months);
 };
 
 } // namespace lumivista

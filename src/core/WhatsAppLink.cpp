@@ -53,4 +53,19 @@ QString WhatsAppLink::reminder(const QString &mobile, const QString &time, const
     return build(mobile, reminderText(time, date));
 }
 
+QString WhatsAppLink::recallText(const QString &shop, int months)
+{
+    const QString name = Text::trim(shop);
+    const QString where = name.isEmpty() ? QStringLiteral("il nostro centro ottico") : name;
+    const QString since = months == 1 ? QStringLiteral("un mese") : QString::number(months) + QStringLiteral(" mesi");
+    return QStringLiteral("Gentile Cliente, sono trascorsi ") + since + QStringLiteral(" dalla sua ultima visita presso ")
+        + where + QString::fromUtf8(". È il momento di un controllo della vista: ci contatti per fissare un "
+                                    "appuntamento.");
+}
+
+QString WhatsAppLink::recall(const QString &mobile, const QString &shop, int months)
+{
+    return build(mobile, recallText(shop, months));
+}
+
 } // namespace lumivista

@@ -28,6 +28,10 @@ public:
     static QString confirmation(const QString &mobile, const QString &hour, const QString &minute,
                                 const QString &date);
     static QString reminder(const QString &mobile, const QString &time, const QString &date);
+    /** Sent from the recall list: the shop is the first header line, months
+     *  the time since the last visit. */
+    static QString recallText(const QString &shop, int months);
+    static QString recall(const QString &mobile, const QString &shop, int months);
 };
 
 } // namespace lumivista

@@ -8,6 +8,7 @@
 #include "archive/HandOver.h"
 #include "archive/PrescriptionCard.h"
 #include "archive/RecordListWindow.h"
+#include "clients/ClientHistoryList.h"
 #include "clients/TfrmClients.h"
 #include "clients/TfrmDentalCondition.h"
 #include "core/ExportColumns.h"
@@ -52,6 +53,8 @@ class TestMemberTables : public WindowTest
         }
         if (member.isSearch() && !edits.contains(member.firstFocus))
             dangling << QStringLiteral("%1: first focus %2").arg(where, member.firstFocus);
+        if (member.exportMember.isValid())
+            exportMember(member.exportMember, where + QStringLiteral(" export ") + member.exportMember.windowName);
     }
 
     void exportMember(const ExportMember &member, const QString &where)
@@ -113,6 +116,8 @@ private Q_SLOTS:
         for (CardWindow *w : {static_cast<CardWindow *>(clients), static_cast<CardWindow *>(glasses),
                               static_cast<CardWindow *>(lenses), static_cast<CardWindow *>(appointments)})
             card(w);
+        // The client's history is opened by its own button, not from the card's lists.
+        listMember(ClientHistoryList::member(*clients), QStringLiteral("client history"));
         for (const ExportMember &agenda : {AgendaExports::imminent(), AgendaExports::day(), AgendaExports::month()})
             exportMember(agenda, QStringLiteral("agenda export ") + agenda.windowName);
         for (const QString &missing : HandOver::unresolved(*context))

@@ -1,0 +1,255 @@
+#include "RecallList.h"
+#include "ArchiveError.h"
+#include "ClientMatch.h"
+#include "DateText.h"
+#include "Messages.h"
+#include "RecordFile.h"
+#include "ShortText.h"
+#include "Text.h"
+#include "Utf8.h"
+#include <algorithm>
+#include <vector>
+
+namespace lumivista {
+
+namespace {
+
+struct Client
+{
+    ClientMatch::Key key;
+    QByteArray name;   // as stored: decoded only for the clients listed
+    QByteArray mobile;
+    QDate last;
+    RecallEntry::Kind kind = RecallEntry::Kind::Exam;
+};
+
+/** Clients by one folded key (name or tax code), for 100,000 of them probed
+ *  200,000 times: an open-addressed table of (hash, first client) pairs, with
+ *  clients of the same key chained in a vector. A probe touches the table and
+ *  compares the key only on a hash that matches, so a scan stays close to the
+ *  speed of reading the archives. */
+class KeyIndex
+{
+public:
+    explicit KeyIndex(qsizetype clients)
+    {
+        size_t size = 16;
+        while (size < size_t(clients) * 2)
+            size *= 2;
+        m_slots.assign(size, Slot{});
+        m_next.assign(size_t(clients), -1);
+        m_mask = size - 1;
+    }
+
+    /** key of client index, which keys() must return from then on. */
+    template<class Keys> void add(const QByteArray &key, qint32 index, const Keys &keys)
+    {
+        const size_t hash = qHash(QByteArrayView(key), Seed);
+        for (size_t at = hash & m_mask;; at = (at + 1) & m_mask) {
+            Slot &slot = m_slots[at];
+            if (slot.head < 0) {
+                slot = {hash, index};
+                return;
+            }
+            if (slot.hash == hash && keys(slot.head) == key) {
+                m_next[size_t(index)] = slot.head;
+                slot.head = index;
+                return;
+            }
+        }
+    }
+
+    /** Calls visit with every client whose key equals key. */
+    template<class Keys, class Visit> void forEach(const QByteArray &key, const Keys &keys, const Visit &visit) const
+    {
+        const size_t hash = qHash(QByteArrayView(key), Seed);
+        for (size_t at = hash & m_mask;; at = (at + 1) & m_mask) {
+            const Slot &slot = m_slots[at];
+            if (slot.head < 0)
+                return;
+            if (slot.hash == hash && keys(slot.head) == key) {
+                for (qint32 i = slot.head; i >= 0; i = m_next[size_t(i)])
+                    visit(i);
+                return;
+            }
+        }
+    }
+
+private:
+    /** Any seed but zero: Qt hashes with its fast routine only when seeded. */
+    static constexpr size_t Seed = 0x9E3779B97F4A7C15u;
+    struct Slot
+    {
+        size_t hash = 0;
+        qint32 head = -1;
+    };
+    std::vector<Slot> m_slots;
+    std::vector<qint32> m_next;
+    size_t m_mask = 0;
+};
+
+/** The later visit wins; on the same day a prescription outranks the exam
+ *  made for it, and lenses (the shorter interval) outrank eyeglasses. */
+void visit(Client &client, const QDate &day, RecallEntry::Kind kind)
+{
+    const auto rank = [](RecallEntry::Kind k) { return k == RecallEntry::Kind::Exam ? 0 : k == RecallEntry::Kind::Glasses ? 1 : 2; };
+    if (!client.last.isValid() || day > client.last || (day == client.last && rank(kind) > rank(client.kind))) {
+        client.last = day;
+        client.kind = kind;
+    }
+}
+
+QByteArrayView fieldBytes(const RecordView &record, int index)
+{
+    return ShortText::bytes(record.bytes(), record.layout().offset(index), record.layout().field(index).capacity);
+}
+
+} // namespace
+
+QString RecallEntry::kindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::Glasses:
+        return s("Occhiali");
+    case Kind::Lenses:
+        return s("Lenti a contatto");
+    case Kind::Exam:
+        return s("Esame optometrico");
+    }
+    return QString();
+}
+
+bool RecallList::recentlyRecalled(const RecallEntry &entry, const QDate &today)
+{
+    return entry.recalled.isValid() && entry.recalled >= today.addDays(-30);
+}
+
+RecallList::Result RecallList::due(const QDate &today, const Intervals &intervals, const QHash<qint64, QDate> &recalled)
+{
+    Result result;
+    const auto failed = [&result](const ArchiveError &error) {
+        if (!result.failures.contains(Messages::accessFailure(error)))
+            result.failures.append(Messages::accessFailure(error));
+    };
+
+    // The clients, with their keys indexed by tax code and by name.
+    std::vector<Client> clients;
+    std::optional<KeyIndex> byTax;
+    std::optional<KeyIndex> byName;
+    const auto taxOf = [&clients](qint32 i) -> const QByteArray & { return clients[size_t(i)].key.taxCode; };
+    const auto nameOf = [&clients](qint32 i) -> const QByteArray & { return clients[size_t(i)].key.name; };
+    {
+        const RecordLayout &layout = RecordLayout::clients();
+        const ClientMatch::Fields fields(layout);
+        const int exam = layout.indexOf(QStringLiteral("DataEsame"));
+        try {
+            RecordFile file(RecordFile::pathFor(layout), layout);
+            const qint64 count = file.count();
+            clients.reserve(size_t(count));
+            byTax.emplace(count);
+            byName.emplace(count);
+            file.scan([&](qint64 index, const RecordView &record) {
+                if (index >= count)
+                    return false; // appended meanwhile: the tables hold what was counted
+                Client c;
+                c.key = fields.key(record);
+                c.name = fields.name(record).toByteArray();
+                c.mobile = fields.mobile(record).toByteArray();
+                if (const QByteArrayView examDate = fieldBytes(record, exam); !examDate.isEmpty()) {
+                    if (const auto day = DateText::read(examDate))
+                        visit(c, *day, RecallEntry::Kind::Exam);
+                }
+                clients.push_back(std::move(c));
+                const auto i = qint32(index);
+                if (!clients.back().key.taxCode.isEmpty())
+                    byTax->add(clients.back().key.taxCode, i, taxOf);
+                if (!clients.back().key.name.isEmpty())
+                    byName->add(clients.back().key.name, i, nameOf);
+                return true;
+            });
+            file.close();
+        } catch (const ArchiveError &error) {
+            failed(error);
+        }
+    }
+    if (!byTax || !byName)
+        return result;
+
+    // Each prescription goes to every client it matches. Its fields are folded
+    // into buffers reused from record to record; its mobile is made only when a
+    // client of the same name has one to compare.
+    const auto prescriptions = [&](const RecordLayout &layout, RecallEntry::Kind kind) {
+        const ClientMatch::Fields fields(layout);
+        const int date = layout.indexOf(QStringLiteral("Data"));
+        QByteArray tax;
+        QByteArray name;
+        QByteArray phone;
+        try {
+            RecordFile file(RecordFile::pathFor(layout), layout);
+            file.scan([&](qint64, const RecordView &record) {
+                const std::optional<QDate> day = DateText::read(fieldBytes(record, date));
+                if (!day)
+                    return true;
+                ClientMatch::foldInto(fields.taxCode(record), tax);
+                if (!tax.isEmpty())
+                    byTax->forEach(tax, taxOf, [&](qint32 i) { visit(clients[size_t(i)], *day, kind); });
+                // By name: clients without a tax code, or all when the prescription has none.
+                ClientMatch::foldInto(fields.name(record), name);
+                if (name.isEmpty())
+                    return true;
+                bool phoneMade = false;
+                byName->forEach(name, nameOf, [&](qint32 i) {
+                    Client &c = clients[size_t(i)];
+                    if (!tax.isEmpty() && !c.key.taxCode.isEmpty())
+                        return;
+                    if (!c.key.mobile.isEmpty()) {
+                        if (!phoneMade)
+                            ClientMatch::phoneInto(fields.mobile(record), phone);
+                        phoneMade = true;
+                        if (!phone.isEmpty() && phone != c.key.mobile)
+                            return;
+                    }
+                    visit(c, *day, kind);
+                });
+                return true;
+            });
+            file.close();
+        } catch (const ArchiveError &error) {
+            failed(error);
+        }
+    };
+    prescriptions(RecordLayout::glasses(), RecallEntry::Kind::Glasses);
+    prescriptions(RecordLayout::lenses(), RecallEntry::Kind::Lenses);
+
+    // Sorted by the folded names the matching made; names and mobiles are
+    // decoded only for the clients listed.
+    std::vector<qint32> dueClients;
+    for (size_t i = 0; i < clients.size(); ++i) {
+        const Client &c = clients[i];
+        if (!c.last.isValid())
+            continue;
+        const int interval = c.kind == RecallEntry::Kind::Lenses ? intervals.lensMonths : intervals.glassesMonths;
+        if (c.last.addMonths(interval) <= today)
+            dueClients.push_back(qint32(i));
+    }
+    std::sort(dueClients.begin(), dueClients.end(), [&clients](qint32 a, qint32 b) {
+        const int order = clients[size_t(a)].key.name.compare(clients[size_t(b)].key.name);
+        return order != 0 ? order < 0 : a < b;
+    });
+    result.entries.reserve(qsizetype(dueClients.size()));
+    for (const qint32 i : dueClients) {
+        const Client &c = clients[size_t(i)];
+        RecallEntry e;
+        e.position = i + 1;
+        e.name = Text::fromCp1252(c.name);
+        e.mobile = Text::fromCp1252(c.mobile);
+        e.kind = c.kind;
+        e.lastVisit = c.last;
+        e.months = DateText::monthsBetween(c.last, today);
+        e.recalled = recalled.value(e.position);
+        result.entries.append(e);
+    }
+    return result;
+}
+
+} // namespace lumivista
