@@ -14,11 +14,36 @@ namespace lumivista {
 
 namespace {
 
+/** The bytes of every client's keys, one after the other: a hundred thousand
+ *  clients cost no allocation each, and the keys of neighbours lie together. */
+class Arena
+{
+public:
+    struct Span
+    {
+        quint32 offset = 0;
+        quint32 length = 0;
+    };
+    Span add(QByteArrayView bytes)
+    {
+        const Span span{quint32(m_bytes.size()), quint32(bytes.size())};
+        m_bytes.append(bytes);
+        return span;
+    }
+    QByteArrayView view(const Span &span) const { return QByteArrayView(m_bytes).sliced(span.offset, span.length); }
+    void reserve(qsizetype bytes) { m_bytes.reserve(bytes); }
+
+private:
+    QByteArray m_bytes;
+};
+
 struct Client
 {
-    ClientMatch::Key key;
-    QByteArray name;   // as stored: decoded only for the clients listed
-    QByteArray mobile;
+    Arena::Span taxCode; // folded
+    Arena::Span folded;  // the name, folded
+    Arena::Span phone;   // the mobile as the WhatsApp links give it
+    Arena::Span name;    // as stored: decoded only for the clients listed
+    Arena::Span mobile;
     QDate last;
     RecallEntry::Kind kind = RecallEntry::Kind::Exam;
 };
@@ -42,9 +67,9 @@ public:
     }
 
     /** key of client index, which keys() must return from then on. */
-    template<class Keys> void add(const QByteArray &key, qint32 index, const Keys &keys)
+    template<class Keys> void add(QByteArrayView key, qint32 index, const Keys &keys)
     {
-        const size_t hash = qHash(QByteArrayView(key), Seed);
+        const size_t hash = qHash(key, Seed);
         for (size_t at = hash & m_mask;; at = (at + 1) & m_mask) {
             Slot &slot = m_slots[at];
             if (slot.head < 0) {
@@ -60,9 +85,9 @@ public:
     }
 
     /** Calls visit with every client whose key equals key. */
-    template<class Keys, class Visit> void forEach(const QByteArray &key, const Keys &keys, const Visit &visit) const
+    template<class Keys, class Visit> void forEach(QByteArrayView key, const Keys &keys, const Visit &visit) const
     {
-        const size_t hash = qHash(QByteArrayView(key), Seed);
+        const size_t hash = qHash(key, Seed);
         for (size_t at = hash & m_mask;; at = (at + 1) & m_mask) {
             const Slot &slot = m_slots[at];
             if (slot.head < 0)
@@ -136,8 +161,9 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
     std::vector<Client> clients;
     std::optional<KeyIndex> byTax;
     std::optional<KeyIndex> byName;
-    const auto taxOf = [&clients](qint32 i) -> const QByteArray & { return clients[size_t(i)].key.taxCode; };
-    const auto nameOf = [&clients](qint32 i) -> const QByteArray & { return clients[size_t(i)].key.name; };
+    Arena arena;
+    const auto taxOf = [&](qint32 i) { return arena.view(clients[size_t(i)].taxCode); };
+    const auto nameOf = [&](qint32 i) { return arena.view(clients[size_t(i)].folded); };
     {
         const RecordLayout &layout = RecordLayout::clients();
         const ClientMatch::Fields fields(layout);
@@ -146,25 +172,32 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
             RecordFile file(RecordFile::pathFor(layout), layout);
             const qint64 count = file.count();
             clients.reserve(size_t(count));
+            arena.reserve(count * 64);
+            QByteArray folded;
             byTax.emplace(count);
             byName.emplace(count);
             file.scan([&](qint64 index, const RecordView &record) {
                 if (index >= count)
                     return false; // appended meanwhile: the tables hold what was counted
                 Client c;
-                c.key = fields.key(record);
-                c.name = fields.name(record).toByteArray();
-                c.mobile = fields.mobile(record).toByteArray();
+                ClientMatch::foldInto(fields.taxCode(record), folded);
+                c.taxCode = arena.add(folded);
+                ClientMatch::foldInto(fields.name(record), folded);
+                c.folded = arena.add(folded);
+                ClientMatch::phoneInto(fields.mobile(record), folded);
+                c.phone = arena.add(folded);
+                c.name = arena.add(fields.name(record));
+                c.mobile = arena.add(fields.mobile(record));
                 if (const QByteArrayView examDate = fieldBytes(record, exam); !examDate.isEmpty()) {
                     if (const auto day = DateText::read(examDate))
                         visit(c, *day, RecallEntry::Kind::Exam);
                 }
                 clients.push_back(std::move(c));
                 const auto i = qint32(index);
-                if (!clients.back().key.taxCode.isEmpty())
-                    byTax->add(clients.back().key.taxCode, i, taxOf);
-                if (!clients.back().key.name.isEmpty())
-                    byName->add(clients.back().key.name, i, nameOf);
+                if (clients.back().taxCode.length > 0)
+                    byTax->add(taxOf(i), i, taxOf);
+                if (clients.back().folded.length > 0)
+                    byName->add(nameOf(i), i, nameOf);
                 return true;
             });
             file.close();
@@ -200,13 +233,13 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
                 bool phoneMade = false;
                 byName->forEach(name, nameOf, [&](qint32 i) {
                     Client &c = clients[size_t(i)];
-                    if (!tax.isEmpty() && !c.key.taxCode.isEmpty())
+                    if (!tax.isEmpty() && c.taxCode.length > 0)
                         return;
-                    if (!c.key.mobile.isEmpty()) {
+                    if (c.phone.length > 0) {
                         if (!phoneMade)
                             ClientMatch::phoneInto(fields.mobile(record), phone);
                         phoneMade = true;
-                        if (!phone.isEmpty() && phone != c.key.mobile)
+                        if (!phone.isEmpty() && QByteArrayView(phone) != arena.view(c.phone))
                             return;
                     }
                     visit(c, *day, kind);
@@ -232,8 +265,8 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
         if (c.last.addMonths(interval) <= today)
             dueClients.push_back(qint32(i));
     }
-    std::sort(dueClients.begin(), dueClients.end(), [&clients](qint32 a, qint32 b) {
-        const int order = clients[size_t(a)].key.name.compare(clients[size_t(b)].key.name);
+    std::sort(dueClients.begin(), dueClients.end(), [&](qint32 a, qint32 b) {
+        const int order = arena.view(clients[size_t(a)].folded).compare(arena.view(clients[size_t(b)].folded));
         return order != 0 ? order < 0 : a < b;
     });
     result.entries.reserve(qsizetype(dueClients.size()));
@@ -241,8 +274,10 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
         const Client &c = clients[size_t(i)];
         RecallEntry e;
         e.position = i + 1;
-        e.name = Text::fromCp1252(c.name);
-        e.mobile = Text::fromCp1252(c.mobile);
+        const QByteArrayView name = arena.view(c.name);
+        const QByteArrayView mobile = arena.view(c.mobile);
+        e.name = Text::fromCp1252(name.data(), int(name.size()));
+        e.mobile = Text::fromCp1252(mobile.data(), int(mobile.size()));
         e.kind = c.kind;
         e.lastVisit = c.last;
         e.months = DateText::monthsBetween(c.last, today);
