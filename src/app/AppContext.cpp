@@ -57,6 +57,17 @@ void AppContext::waitForBackup()
         m_backup->wait();
 }
 
+void AppContext::backupAtClose()
+{
+    if (!m_backup)
+        return; // no login, no work
+    waitForBackup();
+    const QString folder = ProgramFolder::path();
+    const QDateTime now = m_services.clock.now();
+    if (Backup::changedSinceToday(folder, Backup::firstFolder(folder), now.date()))
+        Backup::daily(folder, now, Backup::When::Now);
+}
+
 void AppContext::showHome()
 {
     if (QWidget *home = window(WindowId::Home)) {

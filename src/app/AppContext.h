@@ -36,6 +36,9 @@ public:
     void startDailyBackup(std::function<void(const QStringList &problems)> done);
     /** Waits for a backup still running (tests, and the end of the program). */
     void waitForBackup();
+    /** When the program ends after a login: backs up again if a file changed
+     *  since the day's last backup, so that today's work is safe today. */
+    void backupAtClose();
 
     /** Registers a window and makes the context its owner; returns it. */
     template<class T> T *adopt(WindowId id, T *window)

@@ -1,5 +1,6 @@
 #include "TfrmAvvio.h"
 #include "widgets/KeyboardRules.h"
+#include "BackupWindow.h"
 #include "GeneralHelp.h"
 #include "Maker.h"
 #include "widgets/TfrmGuida.h"
@@ -51,6 +52,11 @@ TfrmAvvio::TfrmAvvio(AppContext &context, QWidget *parent) : QWidget(parent, Qt:
     lblBackup = new QLabel(this);
     lblBackup->setObjectName(QStringLiteral("lblBackup"));
     lblBackup->setWordWrap(true);
+    // The strip leads to the backups, by mouse and by keyboard alike.
+    lblBackup->setTextFormat(Qt::RichText);
+    lblBackup->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    lblBackup->setCursor(Qt::PointingHandCursor);
+    connect(lblBackup, &QLabel::linkActivated, this, &TfrmAvvio::imgBackupClick);
     lblBackup->setFixedWidth(PanelWidth);
     lblBackup->hide();
     centring->addWidget(lblBackup, 1, 0, Qt::AlignHCenter | Qt::AlignTop);
@@ -110,6 +116,10 @@ TfrmAvvio::TfrmAvvio(AppContext &context, QWidget *parent) : QWidget(parent, Qt:
 
     imgInfo = addIcon(panContent, QStringLiteral("imgInfo"), QStringLiteral("info"), QStringLiteral("Informazioni"),
                       QStringLiteral("Informazioni su Lumivista."), 14, 14, 44, &TfrmAvvio::imgInfoClick);
+    imgBackup = addIcon(panContent, QStringLiteral("imgBackup"), QStringLiteral("backup"), QStringLiteral("Backup"),
+                        QStringLiteral("Mostra le copie di sicurezza dei dati: eseguirne una subito, ripristinarne "
+                                       "una, scegliere la cartella secondaria."),
+                        PanelWidth - 110, 14, 44, &TfrmAvvio::imgBackupClick);
     imgGuida = addIcon(panContent, QStringLiteral("imgGuida"), QStringLiteral("help"), QStringLiteral("Guida"),
                        QStringLiteral("Uno sguardo a Lumivista: la guida generale."), PanelWidth - 58, 14, 44,
                        &TfrmAvvio::imgGuidaClick);
@@ -184,11 +194,13 @@ void TfrmAvvio::showBackupProblems(const QStringList &problems)
         lblBackup->hide();
         return;
     }
-    lblBackup->setText(QStringLiteral("Attenzione: la copia di sicurezza di oggi non è riuscita (%1). Gli archivi "
-                                      "non sono stati toccati e si può lavorare normalmente; controllare lo spazio "
-                                      "libero e i permessi della cartella, poi riavviare il programma.")
-                           .arg(problems.join(QStringLiteral("; "))));
-    lblBackup->setAccessibleName(lblBackup->text());
+    const QString text = QStringLiteral("Attenzione: la copia di sicurezza di oggi non è riuscita (%1). Gli archivi "
+                                        "non sono stati toccati e si può lavorare normalmente; controllare lo spazio "
+                                        "libero e i permessi della cartella, poi ripetere la copia.")
+                             .arg(problems.join(QStringLiteral("; ")));
+    lblBackup->setText(text.toHtmlEscaped()
+                       + QStringLiteral(" <a href=\"backup\">Apri le copie di sicurezza</a>"));
+    lblBackup->setAccessibleName(text + QStringLiteral(" Apri le copie di sicurezza"));
     lblBackup->show();
 }
 
@@ -215,6 +227,11 @@ void TfrmAvvio::imgApp04Click()
 void TfrmAvvio::imgInfoClick()
 {
     Modal::run(new TfrmInfo(m_context.services(), this));
+}
+
+void TfrmAvvio::imgBackupClick()
+{
+    Modal::run(new BackupWindow(m_context, this));
 }
 
 void TfrmAvvio::imgGuidaClick()
@@ -250,7 +267,9 @@ void TfrmAvvio::showEvent(QShowEvent *event)
 
 void TfrmAvvio::closeEvent(QCloseEvent *event)
 {
-    // Every card stores only on its own Save, so there is nothing to ask or keep.
+    // Every card stores only on its own Save, so there is nothing to ask or keep;
+    // the day's work is backed up before the program ends.
+    m_context.backupAtClose();
     event->accept();
     QCoreApplication::quit();
 }

@@ -41,6 +41,7 @@ public:
     QToolButton *icoEmail = nullptr;
     QToolButton *imgInfo = nullptr;
     QToolButton *imgGuida = nullptr;
+    QToolButton *imgBackup = nullptr;
     QToolButton *imgCrediti = nullptr;
     QToolButton *imgEsci = nullptr;
 
@@ -50,6 +51,8 @@ public:
     void imgApp04Click();
     void imgInfoClick();
     void imgGuidaClick();
+    /** The backups window; also the link in the strip of a failed backup. */
+    void imgBackupClick();
     void imgCreditiClick();
     void icoSitoClick();
     void icoEmailClick();

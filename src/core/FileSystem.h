@@ -39,6 +39,8 @@ public:
     virtual int fileStatus(int fd, struct stat *status) = 0;
     /** lstat(): the entry itself, a link not followed. */
     virtual int entryStatus(const QByteArray &path, struct stat *status) = 0;
+    /** stat(): what the path leads to, a link followed. */
+    virtual int pathStatus(const QByteArray &path, struct stat *status) = 0;
     virtual int rename(const QByteArray &from, const QByteArray &to) = 0;
     virtual int link(const QByteArray &existing, const QByteArray &name) = 0;
     virtual int unlink(const QByteArray &path) = 0;

@@ -78,6 +78,11 @@ int PosixFileSystem::entryStatus(const QByteArray &path, struct stat *status)
     return ::lstat(path.constData(), status);
 }
 
+int PosixFileSystem::pathStatus(const QByteArray &path, struct stat *status)
+{
+    return ::stat(path.constData(), status);
+}
+
 int PosixFileSystem::rename(const QByteArray &from, const QByteArray &to)
 {
     return ::rename(from.constData(), to.constData());

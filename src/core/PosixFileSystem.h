@@ -18,6 +18,7 @@ public:
     int syncData(int fd) override;
     int fileStatus(int fd, struct stat *status) override;
     int entryStatus(const QByteArray &path, struct stat *status) override;
+    int pathStatus(const QByteArray &path, struct stat *status) override;
     int rename(const QByteArray &from, const QByteArray &to) override;
     int link(const QByteArray &existing, const QByteArray &name) override;
     int unlink(const QByteArray &path) override;

@@ -8,6 +8,7 @@
 #include "Text.h"
 #include "Utf8.h"
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace lumivista {
@@ -85,9 +86,18 @@ public:
     }
 
     /** Calls visit with every client whose key equals key. */
+    static size_t hashOf(QByteArrayView key) { return qHash(key, Seed); }
+    /** Asks for the key's first slot ahead of forEach(), so a scan does not
+     *  wait on memory for each record in turn. */
+    void prefetch(size_t hash) const { __builtin_prefetch(&m_slots[hash & m_mask]); }
+
     template<class Keys, class Visit> void forEach(QByteArrayView key, const Keys &keys, const Visit &visit) const
     {
-        const size_t hash = qHash(key, Seed);
+        forEach(key, hashOf(key), keys, visit);
+    }
+    template<class Keys, class Visit>
+    void forEach(QByteArrayView key, size_t hash, const Keys &keys, const Visit &visit) const
+    {
         for (size_t at = hash & m_mask;; at = (at + 1) & m_mask) {
             const Slot &slot = m_slots[at];
             if (slot.head < 0)
@@ -214,42 +224,74 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
     const auto prescriptions = [&](const RecordLayout &layout, RecallEntry::Kind kind) {
         const ClientMatch::Fields fields(layout);
         const int date = layout.indexOf(QStringLiteral("Data"));
-        QByteArray tax;
-        QByteArray name;
+        // A prescription is read into a ring of a few, and matched when it
+        // leaves the ring: its slots in the indexes are asked for on entry and
+        // have arrived by then. The buffers keep their room from lap to lap.
+        struct Pending
+        {
+            QDate day;
+            QByteArray tax;
+            QByteArray name;
+            QByteArray mobile;
+            size_t taxHash = 0;
+            size_t nameHash = 0;
+        };
+        constexpr size_t Ring = 8;
+        std::array<Pending, Ring> ring;
+        size_t entered = 0;
         QByteArray phone;
+        const auto match = [&](const Pending &p) {
+            if (!p.tax.isEmpty())
+                byTax->forEach(p.tax, p.taxHash, taxOf, [&](qint32 i) { visit(clients[size_t(i)], p.day, kind); });
+            // By name: clients without a tax code, or all when the prescription has none.
+            if (p.name.isEmpty())
+                return;
+            bool phoneMade = false;
+            byName->forEach(p.name, p.nameHash, nameOf, [&](qint32 i) {
+                Client &c = clients[size_t(i)];
+                if (!p.tax.isEmpty() && c.taxCode.length > 0)
+                    return;
+                if (c.phone.length > 0) {
+                    if (!phoneMade)
+                        ClientMatch::phoneInto(p.mobile, phone);
+                    phoneMade = true;
+                    if (!phone.isEmpty() && QByteArrayView(phone) != arena.view(c.phone))
+                        return;
+                }
+                visit(c, p.day, kind);
+            });
+        };
         try {
             RecordFile file(RecordFile::pathFor(layout), layout);
             file.scan([&](qint64, const RecordView &record) {
                 const std::optional<QDate> day = DateText::read(fieldBytes(record, date));
                 if (!day)
                     return true;
-                ClientMatch::foldInto(fields.taxCode(record), tax);
-                if (!tax.isEmpty())
-                    byTax->forEach(tax, taxOf, [&](qint32 i) { visit(clients[size_t(i)], *day, kind); });
-                // By name: clients without a tax code, or all when the prescription has none.
-                ClientMatch::foldInto(fields.name(record), name);
-                if (name.isEmpty())
-                    return true;
-                bool phoneMade = false;
-                byName->forEach(name, nameOf, [&](qint32 i) {
-                    Client &c = clients[size_t(i)];
-                    if (!tax.isEmpty() && c.taxCode.length > 0)
-                        return;
-                    if (c.phone.length > 0) {
-                        if (!phoneMade)
-                            ClientMatch::phoneInto(fields.mobile(record), phone);
-                        phoneMade = true;
-                        if (!phone.isEmpty() && QByteArrayView(phone) != arena.view(c.phone))
-                            return;
-                    }
-                    visit(c, *day, kind);
-                });
+                Pending &p = ring[entered % Ring];
+                if (entered >= Ring)
+                    match(p);
+                ++entered;
+                p.day = *day;
+                ClientMatch::foldInto(fields.taxCode(record), p.tax);
+                ClientMatch::foldInto(fields.name(record), p.name);
+                const QByteArrayView mobile = fields.mobile(record);
+                p.mobile.resize(mobile.size());
+                std::copy(mobile.begin(), mobile.end(), p.mobile.begin());
+                if (!p.tax.isEmpty()) {
+                    p.taxHash = KeyIndex::hashOf(p.tax);
+                    byTax->prefetch(p.taxHash);
+                }
+                p.nameHash = KeyIndex::hashOf(p.name);
+                byName->prefetch(p.nameHash);
                 return true;
             });
             file.close();
         } catch (const ArchiveError &error) {
             failed(error);
         }
+        // What is still in the ring was read whole: it counts even after a failure.
+        for (size_t k = entered > Ring ? entered - Ring : 0; k < entered; ++k)
+            match(ring[k % Ring]);
     };
     prescriptions(RecordLayout::glasses(), RecallEntry::Kind::Glasses);
     prescriptions(RecordLayout::lenses(), RecallEntry::Kind::Lenses);
@@ -265,10 +307,30 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
         if (c.last.addMonths(interval) <= today)
             dueClients.push_back(qint32(i));
     }
-    std::sort(dueClients.begin(), dueClients.end(), [&](qint32 a, qint32 b) {
-        const int order = arena.view(clients[size_t(a)].folded).compare(arena.view(clients[size_t(b)].folded));
-        return order != 0 ? order < 0 : a < b;
+    // The first eight bytes of each name as a number decide most comparisons
+    // without touching the names themselves.
+    struct Order
+    {
+        quint64 prefix;
+        qint32 index;
+    };
+    std::vector<Order> order;
+    order.reserve(dueClients.size());
+    for (const qint32 i : dueClients) {
+        const QByteArrayView name = arena.view(clients[size_t(i)].folded);
+        quint64 prefix = 0;
+        for (qsizetype k = 0; k < 8; ++k)
+            prefix = (prefix << 8) | (k < name.size() ? uchar(name.at(k)) : 0u);
+        order.push_back({prefix, i});
+    }
+    std::sort(order.begin(), order.end(), [&](const Order &a, const Order &b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        const int byName = arena.view(clients[size_t(a.index)].folded).compare(arena.view(clients[size_t(b.index)].folded));
+        return byName != 0 ? byName < 0 : a.index < b.index;
     });
+    for (size_t k = 0; k < order.size(); ++k)
+        dueClients[k] = order[k].index;
     result.entries.reserve(qsizetype(dueClients.size()));
     for (const qint32 i : dueClients) {
         const Client &c = clients[size_t(i)];

@@ -155,25 +155,37 @@ RecordFile::RecordFile(const QString &path, const RecordLayout &layout)
 {
     const QByteArray native = QFile::encodeName(path);
     FileSystem &fs = FileSystem::current();
-    m_fd = fs.open(native, O_RDWR | O_CREAT, 0666);
-    if (m_fd < 0)
-        fail(m_path, "cannot open the archive", errno);
+    // A restore puts a new file in the archive's place while it holds the lock:
+    // a command that waited for the lock on the old file opens the new one
+    // instead, so that nothing is ever written into a file no longer there.
+    for (int attempt = 0;; ++attempt) {
+        m_fd = fs.open(native, O_RDWR | O_CREAT, 0666);
+        if (m_fd < 0)
+            fail(m_path, "cannot open the archive", errno);
 
-    struct stat st {};
-    const int statError = fs.fileStatus(m_fd, &st) != 0 ? errno : 0;
-    if (statError != 0 || !S_ISREG(st.st_mode)) {
-        const int error = statError != 0 ? statError : EISDIR;
+        struct stat st {};
+        const int statError = fs.fileStatus(m_fd, &st) != 0 ? errno : 0;
+        if (statError != 0 || !S_ISREG(st.st_mode)) {
+            const int error = statError != 0 ? statError : EISDIR;
+            fs.close(m_fd);
+            m_fd = -1;
+            fail(m_path, "not a regular file", error);
+        }
+
+        try {
+            lock();
+        } catch (...) {
+            fs.close(m_fd);
+            m_fd = -1;
+            throw;
+        }
+        struct stat named {};
+        const bool replaced = fs.pathStatus(native, &named) != 0 || named.st_ino != st.st_ino || named.st_dev != st.st_dev;
+        if (!replaced || attempt >= 10)
+            return;
+        release();
         fs.close(m_fd);
         m_fd = -1;
-        fail(m_path, "not a regular file", error);
-    }
-
-    try {
-        lock();
-    } catch (...) {
-        fs.close(m_fd);
-        m_fd = -1;
-        throw;
     }
 }
 

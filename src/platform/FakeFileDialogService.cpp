@@ -16,4 +16,10 @@ QString FakeFileDialogService::saveFile(QWidget *parent, const QString &title, c
     return m_queue.isEmpty() ? m_path : m_queue.dequeue();
 }
 
+QString FakeFileDialogService::chooseFolder(QWidget *parent, const QString &title, const QString &folder)
+{
+    m_requests.append({parent, title, QString(), folder});
+    return m_queue.isEmpty() ? m_path : m_queue.dequeue();
+}
+
 } // namespace lumivista

@@ -7,7 +7,7 @@
 
 namespace lumivista {
 
-/** Answers openFile() and saveFile() with scripted paths: first the queued ones in order, then
+/** Answers openFile(), saveFile() and chooseFolder() with scripted paths: first the queued ones in order, then
  *  the fixed path (empty by default, i.e. "cancelled"). Records each request. */
 class FakeFileDialogService : public FileDialogService
 {
@@ -17,11 +17,12 @@ public:
         QPointer<QWidget> parent;
         QString title;
         QString filter;
-        QString suggested; // saveFile(): the suggested path; openFile(): the starting folder
+        QString suggested; // saveFile(): the suggested path; openFile(), chooseFolder(): the starting folder
     };
 
     QString openFile(QWidget *parent, const QString &title, const QString &folder, const QString &filter) override;
     QString saveFile(QWidget *parent, const QString &title, const QString &suggested, const QString &filter) override;
+    QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) override;
 
     void queuePath(const QString &path) { m_queue.enqueue(path); }
     void setPath(const QString &path) { m_path = path; }

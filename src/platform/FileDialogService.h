@@ -15,6 +15,8 @@ public:
     /** The save-as dialog, opened on a suggested path; asks before replacing a file. */
     virtual QString saveFile(QWidget *parent, const QString &title, const QString &suggested,
                              const QString &filter) = 0;
+    /** The folder dialog, opened on a folder. */
+    virtual QString chooseFolder(QWidget *parent, const QString &title, const QString &folder) = 0;
 };
 
 } // namespace lumivista

@@ -15,4 +15,9 @@ QString QtFileDialogService::saveFile(QWidget *parent, const QString &title, con
     return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
+QString QtFileDialogService::chooseFolder(QWidget *parent, const QString &title, const QString &folder)
+{
+    return QFileDialog::getExistingDirectory(parent, title, folder);
+}
+
 } // namespace lumivista

@@ -1,6 +1,9 @@
 #include "core/Backup.h"
 #include "TestFiles.h"
 #include "Unprivileged.h"
+#include "FullDisk.h"
+#include "core/RecordFile.h"
+#include "core/RecordLayout.h"
 
 #include <QtTest>
 
@@ -87,6 +90,11 @@ private Q_SLOTS:
             << QStringList{"2025-11-30_090000", "2025-12-31_090000", "2026-01-15_090000"};
         QTest::newRow("few backups all stay") << QStringList{"2026-12-01_090000", "2026-12-02_090000"}
                                               << QDate(2026, 12, 2) << QStringList{};
+        // Several a day: all of today's stay (one may undo a restore); of an earlier day, the newest.
+        QTest::newRow("several a day")
+            << QStringList{"2026-12-01_090000", "2026-12-01_190000", "2026-12-02_090000", "2026-12-02_120000",
+                           "2026-12-02_190000"}
+            << QDate(2026, 12, 2) << QStringList{"2026-12-01_090000"};
     }
     void retention()
     {
@@ -190,6 +198,106 @@ private Q_SLOTS:
             QCOMPARE(outcome.problems.size(), 1);
             QVERIFY(outcome.problems.first().contains(second));
         }
+    }
+
+    void everyBackupCanBeChecked()
+    {
+        fill();
+        const Backup::Outcome outcome = Backup::daily(m_program, at(2026, 12, 10));
+        QCOMPARE(outcome.made.size(), 1);
+        const QString made = outcome.made.first();
+        QCOMPARE(Backup::check(made).state, Backup::State::Good);
+        // Asked for, a backup is made even though today's exists; two in one second get two names.
+        QCOMPARE(Backup::daily(m_program, at(2026, 12, 10), Backup::When::Now).made.size(), 1);
+        QCOMPARE(Backup::daily(m_program, at(2026, 12, 10), Backup::When::Now).made.size(), 1);
+        const QList<Backup::Entry> entries = Backup::list(backupRoot());
+        QCOMPARE(entries.size(), 3);
+        QCOMPARE(QFileInfo(entries.first().path).fileName(), QStringLiteral("2026-12-10_090002"));
+        qint64 size = 0;
+        for (const QString &name : Backup::fileNames())
+            size += QFileInfo(m_program + '/' + name).size();
+        QCOMPARE(entries.first().size, size);
+
+        // One byte changed, a file gone: damaged, and the check says which.
+        QFile file(made + QStringLiteral("/Prescrizioni_Occhiali.pro"));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(100) && file.write("x") == 1);
+        file.close();
+        QVERIFY(QFile::remove(made + QStringLiteral("/unins000.dll")));
+        const Backup::Verdict verdict = Backup::check(made);
+        QCOMPARE(verdict.state, Backup::State::Damaged);
+        QCOMPARE(verdict.damaged, (QStringList{"Prescrizioni_Occhiali.pro", "unins000.dll"}));
+        // A damaged backup is never restored, and nothing is touched.
+        const QByteArray before = fileBytes(m_program + QStringLiteral("/Prescrizioni_Occhiali.pro"));
+        writeBytes(m_program + QStringLiteral("/Prescrizioni_Occhiali.pro"), "changed");
+        const Backup::Outcome refused = Backup::restore(m_program, made, at(2026, 12, 10, 10));
+        QCOMPARE(refused.problems.size(), 1);
+        QVERIFY(refused.problems.first().contains(QStringLiteral("danneggiata")));
+        QCOMPARE(fileBytes(m_program + QStringLiteral("/Prescrizioni_Occhiali.pro")), QByteArray("changed"));
+        Q_UNUSED(before)
+
+        // A mark that records no files (an older backup) cannot be checked.
+        writeBytes(made + '/' + Backup::markName(), "Copia di sicurezza di Lumivista del 2026-12-10T09:00:00\n");
+        QCOMPARE(Backup::check(made).state, Backup::State::Unverifiable);
+    }
+
+    void restoreThenUndoGivesBackTheBytes()
+    {
+        fill();
+        const QString made = Backup::daily(m_program, at(2026, 12, 10)).made.first();
+        QVERIFY(!Backup::changedSinceToday(m_program, backupRoot(), QDate(2026, 12, 10)));
+        // The day's work: a client appended, the settings changed, a lens archive appears.
+        writeBytes(m_program + QStringLiteral("/Archivio_Clienti.pro"), QByteArray(3 * 6065, 'C'));
+        writeBytes(m_program + QStringLiteral("/Lumivista.ini"), "[Centro Ottico]\r\nRigo 1=Ottica Nuova\r\n");
+        QVERIFY(Backup::changedSinceToday(m_program, backupRoot(), QDate(2026, 12, 10)));
+        QMap<QString, QByteArray> start;
+        for (const QString &name : Backup::fileNames())
+            start.insert(name, fileBytes(m_program + '/' + name));
+
+        const Backup::Outcome restored = Backup::restore(m_program, made, at(2026, 12, 10, 12));
+        QCOMPARE(restored.problems, QStringList());
+        QCOMPARE(restored.made.size(), 1); // the way back
+        for (const QString &name : Backup::fileNames())
+            QCOMPARE(fileBytes(m_program + '/' + name), fileBytes(made + '/' + name));
+
+        const Backup::Outcome undone = Backup::restore(m_program, restored.made.first(), at(2026, 12, 10, 13));
+        QCOMPARE(undone.problems, QStringList());
+        for (const QString &name : Backup::fileNames())
+            QCOMPARE(fileBytes(m_program + '/' + name), start.value(name));
+        // No temporary file is left beside the archives.
+        QCOMPARE(QDir(m_program).entryList(QDir::Files).size(), Backup::fileNames().size());
+    }
+
+    void restoreRefusedLeavesEverything_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("archive in use") << "busy";
+        QTest::newRow("full disk") << "full";
+    }
+    void restoreRefusedLeavesEverything()
+    {
+        QFETCH(QString, fault);
+        fill();
+        const QString made = Backup::daily(m_program, at(2026, 12, 10)).made.first();
+        writeBytes(m_program + QStringLiteral("/Archivio_Appuntamenti.pro"), QByteArray(4 * 1265, 'A'));
+        QMap<QString, QByteArray> start;
+        for (const QString &name : Backup::fileNames())
+            start.insert(name, fileBytes(m_program + '/' + name));
+        Backup::Outcome outcome;
+        if (fault == QLatin1String("busy")) {
+            // Another station holds the appointments: nothing is restored.
+            RecordFile::setLockWaitForTests(100);
+            RecordFile other(m_program + QStringLiteral("/Archivio_Appuntamenti.pro"), RecordLayout::appointments());
+            outcome = Backup::restore(m_program, made, at(2026, 12, 10, 12));
+            RecordFile::setLockWaitForTests(0);
+            QVERIFY(outcome.problems.value(0).contains(QStringLiteral("in uso su un'altra postazione")));
+        } else {
+            FullDisk full(64);
+            outcome = Backup::restore(m_program, made, at(2026, 12, 10, 12));
+            QCOMPARE(outcome.problems.size(), 1);
+        }
+        for (const QString &name : Backup::fileNames())
+            QCOMPARE(fileBytes(m_program + '/' + name), start.value(name));
     }
 
 private:

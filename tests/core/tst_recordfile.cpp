@@ -83,6 +83,7 @@ private Q_SLOTS:
     void releaseLeavesAnotherStationsLock();
     void stalenessGoesByTheSharesClock();
     void closedArchiveThrows();
+    void archiveReplacedWhileWaitingIsOpenedAgain();
 
 private:
     QTemporaryDir *m_dir = nullptr;
@@ -530,6 +531,30 @@ void TstRecordFile::closedArchiveThrows()
     QVERIFY_THROWS_EXCEPTION(ArchiveError, f.count());
     QVERIFY_THROWS_EXCEPTION(ArchiveError, f.read());
     QVERIFY_THROWS_EXCEPTION(ArchiveError, f.write(Record(RecordLayout::appointments())));
+}
+
+void TstRecordFile::archiveReplacedWhileWaitingIsOpenedAgain()
+{
+    // A restore renames a new archive into place while this command waits for
+    // the lock of the old one: the command must work on the new file.
+    const QString path = RecordFile::pathFor(RecordLayout::clients());
+    writeBytes(path, client(QStringLiteral("Vecchio")).bytes());
+    writeBytes(path + QStringLiteral(".nuovo"),
+               client(QStringLiteral("Anna")).bytes() + client(QStringLiteral("Bruno")).bytes());
+    FaultyFileSystem fs;
+    int locks = 0;
+    fs.beforeLock = [&] {
+        if (++locks == 1)
+            QCOMPARE(::rename(QFile::encodeName(path + QStringLiteral(".nuovo")).constData(), QFile::encodeName(path).constData()), 0);
+    };
+    {
+        RecordFile f(path, RecordLayout::clients());
+        QCOMPARE(f.count(), 2);
+        f.seek(2);
+        f.write(client(QStringLiteral("Carla")));
+        f.close();
+    }
+    QCOMPARE(QFileInfo(path).size(), 3 * 6065);
 }
 
 QTEST_GUILESS_MAIN(TstRecordFile)

@@ -15,6 +15,8 @@ FaultyFileSystem::~FaultyFileSystem()
 
 int FaultyFileSystem::lock(int fd, int operation)
 {
+    if (beforeLock)
+        beforeLock();
     if (refuseLocks != 0) {
         errno = refuseLocks;
         return -1;

@@ -18,6 +18,9 @@ public:
 
     /** The error every lock call fails with, as on a share without locks; 0: locks work. */
     int refuseLocks = 0;
+    /** Called before every lock, as another station acting while this one
+     *  waits for the lock would (a restore putting a new file in place). */
+    std::function<void()> beforeLock;
     /** Writes that would make a file larger than this fail with ENOSPC, as on
      *  a full disk; below zero: no limit. */
     qint64 fileSizeLimit = -1;
