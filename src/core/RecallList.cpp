@@ -9,6 +9,7 @@
 #include "Utf8.h"
 #include <algorithm>
 #include <array>
+#include <thread>
 #include <vector>
 
 namespace lumivista {
@@ -167,6 +168,64 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
             result.failures.append(Messages::accessFailure(error));
     };
 
+    // The prescriptions are read on a second thread while this one reads the
+    // clients: each becomes a compact request (day, folded keys, mobile), and
+    // the requests are matched once the clients are indexed.
+    struct Request
+    {
+        QDate day;
+        RecallEntry::Kind kind;
+        Arena::Span tax;
+        Arena::Span name;
+        Arena::Span mobile;
+        size_t taxHash;
+        size_t nameHash;
+    };
+    Arena requestBytes;
+    std::vector<Request> requests;
+    QList<ArchiveError> requestFailures;
+    std::thread reader([&] {
+        QByteArray folded;
+        for (const auto &[layout, kind] : {std::pair{&RecordLayout::glasses(), RecallEntry::Kind::Glasses},
+                                           std::pair{&RecordLayout::lenses(), RecallEntry::Kind::Lenses}}) {
+            const ClientMatch::Fields fields(*layout);
+            const int date = layout->indexOf(QStringLiteral("Data"));
+            try {
+                RecordFile file(RecordFile::pathFor(*layout), *layout);
+                requests.reserve(requests.size() + size_t(file.count()));
+                requestBytes.reserve(file.count() * 48);
+                file.scan([&](qint64, const RecordView &record) {
+                    const std::optional<QDate> day = DateText::read(fieldBytes(record, date));
+                    if (!day)
+                        return true;
+                    Request r{*day, kind, {}, {}, {}, 0, 0};
+                    ClientMatch::foldInto(fields.taxCode(record), folded);
+                    r.tax = requestBytes.add(folded);
+                    r.taxHash = KeyIndex::hashOf(folded);
+                    ClientMatch::foldInto(fields.name(record), folded);
+                    r.name = requestBytes.add(folded);
+                    r.nameHash = KeyIndex::hashOf(folded);
+                    r.mobile = requestBytes.add(fields.mobile(record));
+                    requests.push_back(r);
+                    return true;
+                });
+                file.close();
+            } catch (const ArchiveError &error) {
+                requestFailures.append(error);
+            }
+        }
+    });
+    // The reader is joined on every way out of this function.
+    struct Join
+    {
+        std::thread &thread;
+        ~Join()
+        {
+            if (thread.joinable())
+                thread.join();
+        }
+    } join{reader};
+
     // The clients, with their keys indexed by tax code and by name.
     std::vector<Client> clients;
     std::optional<KeyIndex> byTax;
@@ -218,83 +277,43 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
     if (!byTax || !byName)
         return result;
 
-    // Each prescription goes to every client it matches. Its fields are folded
-    // into buffers reused from record to record; its mobile is made only when a
-    // client of the same name has one to compare.
-    const auto prescriptions = [&](const RecordLayout &layout, RecallEntry::Kind kind) {
-        const ClientMatch::Fields fields(layout);
-        const int date = layout.indexOf(QStringLiteral("Data"));
-        // A prescription is read into a ring of a few, and matched when it
-        // leaves the ring: its slots in the indexes are asked for on entry and
-        // have arrived by then. The buffers keep their room from lap to lap.
-        struct Pending
-        {
-            QDate day;
-            QByteArray tax;
-            QByteArray name;
-            QByteArray mobile;
-            size_t taxHash = 0;
-            size_t nameHash = 0;
-        };
-        constexpr size_t Ring = 8;
-        std::array<Pending, Ring> ring;
-        size_t entered = 0;
-        QByteArray phone;
-        const auto match = [&](const Pending &p) {
-            if (!p.tax.isEmpty())
-                byTax->forEach(p.tax, p.taxHash, taxOf, [&](qint32 i) { visit(clients[size_t(i)], p.day, kind); });
-            // By name: clients without a tax code, or all when the prescription has none.
-            if (p.name.isEmpty())
-                return;
-            bool phoneMade = false;
-            byName->forEach(p.name, p.nameHash, nameOf, [&](qint32 i) {
-                Client &c = clients[size_t(i)];
-                if (!p.tax.isEmpty() && c.taxCode.length > 0)
-                    return;
-                if (c.phone.length > 0) {
-                    if (!phoneMade)
-                        ClientMatch::phoneInto(p.mobile, phone);
-                    phoneMade = true;
-                    if (!phone.isEmpty() && QByteArrayView(phone) != arena.view(c.phone))
-                        return;
-                }
-                visit(c, p.day, kind);
-            });
-        };
-        try {
-            RecordFile file(RecordFile::pathFor(layout), layout);
-            file.scan([&](qint64, const RecordView &record) {
-                const std::optional<QDate> day = DateText::read(fieldBytes(record, date));
-                if (!day)
-                    return true;
-                Pending &p = ring[entered % Ring];
-                if (entered >= Ring)
-                    match(p);
-                ++entered;
-                p.day = *day;
-                ClientMatch::foldInto(fields.taxCode(record), p.tax);
-                ClientMatch::foldInto(fields.name(record), p.name);
-                const QByteArrayView mobile = fields.mobile(record);
-                p.mobile.resize(mobile.size());
-                std::copy(mobile.begin(), mobile.end(), p.mobile.begin());
-                if (!p.tax.isEmpty()) {
-                    p.taxHash = KeyIndex::hashOf(p.tax);
-                    byTax->prefetch(p.taxHash);
-                }
-                p.nameHash = KeyIndex::hashOf(p.name);
-                byName->prefetch(p.nameHash);
-                return true;
-            });
-            file.close();
-        } catch (const ArchiveError &error) {
-            failed(error);
+    // Each prescription goes to every client it matches, the index slots of
+    // the requests a few places ahead asked for while the current one is matched.
+    reader.join();
+    for (const ArchiveError &error : std::as_const(requestFailures))
+        failed(error);
+    QByteArray phone;
+    constexpr size_t Ahead = 8;
+    for (size_t k = 0; k < requests.size(); ++k) {
+        if (k + Ahead < requests.size()) {
+            const Request &next = requests[k + Ahead];
+            if (next.tax.length > 0)
+                byTax->prefetch(next.taxHash);
+            byName->prefetch(next.nameHash);
         }
-        // What is still in the ring was read whole: it counts even after a failure.
-        for (size_t k = entered > Ring ? entered - Ring : 0; k < entered; ++k)
-            match(ring[k % Ring]);
-    };
-    prescriptions(RecordLayout::glasses(), RecallEntry::Kind::Glasses);
-    prescriptions(RecordLayout::lenses(), RecallEntry::Kind::Lenses);
+        const Request &p = requests[k];
+        const QByteArrayView tax = requestBytes.view(p.tax);
+        if (!tax.isEmpty())
+            byTax->forEach(tax, p.taxHash, taxOf, [&](qint32 i) { visit(clients[size_t(i)], p.day, p.kind); });
+        // By name: clients without a tax code, or all when the prescription has none.
+        const QByteArrayView name = requestBytes.view(p.name);
+        if (name.isEmpty())
+            continue;
+        bool phoneMade = false;
+        byName->forEach(name, p.nameHash, nameOf, [&](qint32 i) {
+            Client &c = clients[size_t(i)];
+            if (!tax.isEmpty() && c.taxCode.length > 0)
+                return;
+            if (c.phone.length > 0) {
+                if (!phoneMade)
+                    ClientMatch::phoneInto(requestBytes.view(p.mobile), phone);
+                phoneMade = true;
+                if (!phone.isEmpty() && QByteArrayView(phone) != arena.view(c.phone))
+                    return;
+            }
+            visit(c, p.day, p.kind);
+        });
+    }
 
     // Sorted by the folded names the matching made; names and mobiles are
     // decoded only for the clients listed.
@@ -307,25 +326,28 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
         if (c.last.addMonths(interval) <= today)
             dueClients.push_back(qint32(i));
     }
-    // The first eight bytes of each name as a number decide most comparisons
-    // without touching the names themselves.
+    // The first sixteen bytes of each name as two numbers decide most
+    // comparisons without touching the names themselves.
     struct Order
     {
-        quint64 prefix;
+        quint64 high;
+        quint64 low;
         qint32 index;
     };
     std::vector<Order> order;
     order.reserve(dueClients.size());
     for (const qint32 i : dueClients) {
         const QByteArrayView name = arena.view(clients[size_t(i)].folded);
-        quint64 prefix = 0;
-        for (qsizetype k = 0; k < 8; ++k)
-            prefix = (prefix << 8) | (k < name.size() ? uchar(name.at(k)) : 0u);
-        order.push_back({prefix, i});
+        quint64 part[2] = {0, 0};
+        for (qsizetype k = 0; k < 16; ++k)
+            part[k / 8] = (part[k / 8] << 8) | (k < name.size() ? uchar(name.at(k)) : 0u);
+        order.push_back({part[0], part[1], i});
     }
     std::sort(order.begin(), order.end(), [&](const Order &a, const Order &b) {
-        if (a.prefix != b.prefix)
-            return a.prefix < b.prefix;
+        if (a.high != b.high)
+            return a.high < b.high;
+        if (a.low != b.low)
+            return a.low < b.low;
         const int byName = arena.view(clients[size_t(a.index)].folded).compare(arena.view(clients[size_t(b.index)].folded));
         return byName != 0 ? byName < 0 : a.index < b.index;
     });
