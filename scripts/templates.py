@@ -359,12 +359,45 @@ def exam_sheet():
     return document("Esame Optometrico", o)
 
 
+def statistics():
+    """The shop's year: four charts in a 2 x 2 grid with their totals beside them,
+    and the makers most often chosen in a column on the right (A4 landscape)."""
+    objects = [text(0, 0, 277, 8, "STATISTICHE", name="txtTitolo", size=14, align="center", bold=True),
+               text(0, 8, 277, 5, "SCHEDE ESCLUSE", name="txtSaltati", size=8, align="center"),
+               line(0, 14, 277, 14, width=0.4)]
+    charts = [("chrIncassi", "Incassi per mese (totali delle prescrizioni, €)", ["#1565C0", "#F9A825"]),
+              ("chrAcconti", "Acconti incassati e saldi aperti per mese (€)", ["#2E7D32", "#C62828"]),
+              ("chrPrescrizioni", "Prescrizioni per mese", ["#1565C0", "#F9A825"]),
+              ("chrAppuntamenti", "Appuntamenti per mese", ["#2E7D32", "#9E9E9E"])]
+    for i, (name, caption, colours) in enumerate(charts):
+        x = (i % 2) * 104
+        y = 17 + (i // 2) * 86
+        objects.append(text(x, y, 102, 5, caption, name="txtGrafico%d" % (i + 1), size=9, bold=True))
+        objects.append({"type": "chart", "name": name, "x": x, "y": y + 6, "w": 72, "h": 74, "size": 5,
+                        "colors": colours})
+        for row in range(5):
+            objects.append(text(x + 74, y + 12 + row * 5, 29, 4.5, "TOTALE", name="txtTotale%d%d" % (i + 1, row + 1),
+                                size=7, bold=row == 0))
+    objects.append(line(209, 17, 209, 186, width=0.2))
+    for k, (prefix, caption) in enumerate([("txtMontatura", "Fabbricanti di montature"),
+                                           ("txtLente", "Fabbricanti di lenti")]):
+        y = 17 + k * 86
+        objects.append(text(212, y, 65, 5, caption, name=prefix + "Titolo", size=9, bold=True))
+        for row in range(10):
+            objects.append(text(212, y + 7 + row * 5, 65, 4.5, "%d." % (row + 1), name="%s%02d" % (prefix, row + 1),
+                                size=7))
+    objects.append(text(0, 186, 277, 4, "Stampa eseguita in data [DATE]", name="txtPagina", size=7, align="right",
+                        expressions=True))
+    return {"name": "Statistiche", "orientation": "landscape", "margins": 10,
+            "defaults": {"font": "Arial", "bold": False, "color": "#000000"}, "objects": objects}
+
+
 def main():
     files = {"PrescrizioneOcchiali.json": glasses(), "PrescrizioneLenti.json": lenses(),
              "Conformita.json": declaration(), "IstruzioniUso.json": instructions(),
              "SchedaCliente.json": client_sheet(), "SchedaAppuntamento.json": appointment_sheet(),
              "Riepilogo.json": summary_list(), "RiepilogoCifre.json": summary_list(figures=True),
-             "EsameOptometrico.json": exam_sheet()}
+             "EsameOptometrico.json": exam_sheet(), "Statistiche.json": statistics()}
     for name, content in files.items():
         with open(os.path.join(ROOT, name), "w", encoding="utf-8") as f:
             json.dump(content, f, ensure_ascii=False, indent=1)

@@ -1,4 +1,6 @@
 #include "GeneralHelp.h"
+#include "BackupWindow.h"
+#include "StatisticsWindow.h"
 #include "InitialPassword.h"
 #include "clients/ClientHelp.h"
 #include "core/PasswordFile.h"
@@ -84,6 +86,14 @@ QString GeneralHelp::text()
             "esportato con il pulsante Esporta in un file che si apre con Microsoft Excel, LibreOffice Calc o "
             "qualunque altro foglio di calcolo. Il file viene creato nella cartella del programma e sostituisce "
             "l'esportazione precedente: per conservarlo, salvarlo con un altro nome dal foglio di calcolo."),
+        QStringLiteral("COPIE DI SICUREZZA"),
+    };
+    paragraphs += BackupWindow::helpText().split(separator);
+    paragraphs += {
+        QStringLiteral("STATISTICHE"),
+    };
+    paragraphs += StatisticsWindow::helpText().split(separator);
+    paragraphs += {
         QStringLiteral("USO IN RETE LOCALE"),
         QStringLiteral(
             "Lumivista può essere usato da più computer della stessa rete locale: basta installarlo in una "

@@ -2,6 +2,7 @@
 #include "widgets/KeyboardRules.h"
 #include "BackupWindow.h"
 #include "GeneralHelp.h"
+#include "StatisticsWindow.h"
 #include "Maker.h"
 #include "widgets/TfrmGuida.h"
 #include "TfrmInfo.h"
@@ -120,6 +121,11 @@ TfrmAvvio::TfrmAvvio(AppContext &context, QWidget *parent) : QWidget(parent, Qt:
                         QStringLiteral("Mostra le copie di sicurezza dei dati: eseguirne una subito, ripristinarne "
                                        "una, scegliere la cartella secondaria."),
                         PanelWidth - 110, 14, 44, &TfrmAvvio::imgBackupClick);
+    imgStatistiche = addIcon(panContent, QStringLiteral("imgStatistiche"), QStringLiteral("statistics"),
+                             QStringLiteral("Statistiche"),
+                             QStringLiteral("Mostra le statistiche dell'anno: incassi, acconti, saldi aperti, "
+                                            "prescrizioni e appuntamenti per mese."),
+                             PanelWidth - 162, 14, 44, &TfrmAvvio::imgStatisticheClick);
     imgGuida = addIcon(panContent, QStringLiteral("imgGuida"), QStringLiteral("help"), QStringLiteral("Guida"),
                        QStringLiteral("Uno sguardo a Lumivista: la guida generale."), PanelWidth - 58, 14, 44,
                        &TfrmAvvio::imgGuidaClick);
@@ -232,6 +238,11 @@ void TfrmAvvio::imgInfoClick()
 void TfrmAvvio::imgBackupClick()
 {
     Modal::run(new BackupWindow(m_context, this));
+}
+
+void TfrmAvvio::imgStatisticheClick()
+{
+    Modal::run(new StatisticsWindow(m_context, this));
 }
 
 void TfrmAvvio::imgGuidaClick()

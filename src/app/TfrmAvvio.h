@@ -42,6 +42,7 @@ public:
     QToolButton *imgInfo = nullptr;
     QToolButton *imgGuida = nullptr;
     QToolButton *imgBackup = nullptr;
+    QToolButton *imgStatistiche = nullptr;
     QToolButton *imgCrediti = nullptr;
     QToolButton *imgEsci = nullptr;
 
@@ -53,6 +54,7 @@ public:
     void imgGuidaClick();
     /** The backups window; also the link in the strip of a failed backup. */
     void imgBackupClick();
+    void imgStatisticheClick();
     void imgCreditiClick();
     void icoSitoClick();
     void icoEmailClick();

@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QList>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -10,7 +11,7 @@ namespace lumivista {
  *  printable area (or of its band, in a list template). */
 struct ReportObject
 {
-    enum class Kind { Text, Rect, Line, Picture, Document };
+    enum class Kind { Text, Rect, Line, Picture, Document, Chart };
 
     Kind kind = Kind::Text;
     QString name;
@@ -30,6 +31,14 @@ struct ReportObject
     QColor fill;         // invalid: no fill
     bool expressions = false; // "[DATE]" becomes the printing date
     QString source;      // picture (PNG or SVG) or document (HTML), relative to the template
+
+    /** Chart: grouped bars, a group per category and a bar per series, each bar
+     *  with its value written on it as text (a screen or PDF reader reads it). */
+    QStringList categories;
+    QStringList series;             // the legend
+    QList<QColor> seriesColours;    // from the template, one per series
+    QList<QList<double>> values;    // [series][category]: the bars' heights
+    QList<QStringList> valueTexts;  // [series][category]: what is written on them
 };
 
 } // namespace lumivista

@@ -81,6 +81,8 @@ ReportObject ReportTemplate::object(const QJsonObject &json, const QJsonObject &
         o.kind = ReportObject::Kind::Picture;
     else if (type == QLatin1String("document"))
         o.kind = ReportObject::Kind::Document;
+    else if (type == QLatin1String("chart"))
+        o.kind = ReportObject::Kind::Chart;
     else if (type != QLatin1String("text"))
         throw PrintFailure(s("Oggetto di tipo sconosciuto nel modello di stampa: %1").arg(type));
     o.name = json.value(QLatin1String("name")).toString();
@@ -105,6 +107,8 @@ ReportObject ReportTemplate::object(const QJsonObject &json, const QJsonObject &
     o.frameWidth = json.value(QLatin1String("width")).toDouble(0.2);
     o.fill = colour(json.value(QLatin1String("fill")), QColor());
     o.expressions = json.value(QLatin1String("expressions")).toBool(false);
+    for (const QJsonValue &c : json.value(QLatin1String("colors")).toArray())
+        o.seriesColours << colour(c, Qt::darkGray);
     o.source = json.value(QLatin1String("source")).toString();
     if (!o.source.isEmpty()) {
         o.source = QDir(sourceFolder).filePath(o.source);
@@ -189,6 +193,18 @@ void ReportTemplate::setText(const QString &name, const QString &value)
         throw PrintFailure(s("Il modello di stampa \"%1\" non contiene l'oggetto %2.").arg(m_name, name));
     o->text = value;
     o->lines.clear();
+}
+
+void ReportTemplate::setChart(const QString &name, const QStringList &categories, const QStringList &series,
+                              const QList<QList<double>> &values, const QList<QStringList> &texts)
+{
+    ReportObject *o = find(name);
+    if (!o || o->kind != ReportObject::Kind::Chart)
+        throw PrintFailure(s("Il modello di stampa \"%1\" non contiene il grafico %2.").arg(m_name, name));
+    o->categories = categories;
+    o->series = series;
+    o->values = values;
+    o->valueTexts = texts;
 }
 
 void ReportTemplate::setLines(const QString &name, const QStringList &lines)

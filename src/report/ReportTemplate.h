@@ -61,6 +61,10 @@ public:
     /** The list rule: the object holds the lines, 12.822 px high each, and its
      *  band grows to that height plus 10 px. */
     void setLines(const QString &name, const QStringList &lines);
+    /** Fills a chart: its categories, series, bar heights and the text of each
+     *  bar ([series][category]). A name the template lacks is a failure. */
+    void setChart(const QString &name, const QStringList &categories, const QStringList &series,
+                  const QList<QList<double>> &values, const QList<QStringList> &texts);
 
     /** Lays out the pages; [DATE] becomes today in objects with expressions on. */
     PreparedReport prepare(const QDate &today, const QString &fileStem) const;
