@@ -1,4 +1,9 @@
 #include "Startup.h"
+#include "StatisticsWindow.h"
+#include "clients/ClientHistoryList.h"
+#include "clients/RecallListWindow.h"
+#include "core/RecallFile.h"
+#include "core/RecordLayout.h"
 #include "AppContext.h"
 #include "Application.h"
 #include "TfrmAvvio.h"
@@ -80,7 +85,16 @@ QStringList Startup::wholeFiles()
             TfrmLenti::prescriptionTraits().exportMember.fileName,
             AgendaExports::imminent().fileName,
             AgendaExports::day().fileName,
-            AgendaExports::month().fileName};
+            AgendaExports::month().fileName,
+            ClientHistoryList::exportFileName(),
+            RecallListWindow::member().exportMember.fileName,
+            StatisticsWindow::exportFileName(),
+            RecallFile::fileName(),
+            // A restore puts each archive in place through a temporary file of its own.
+            RecordLayout::clients().archiveFileName(),
+            RecordLayout::glasses().archiveFileName(),
+            RecordLayout::lenses().archiveFileName(),
+            RecordLayout::appointments().archiveFileName()};
 }
 
 void Startup::removeLeftovers()

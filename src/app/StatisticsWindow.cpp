@@ -291,7 +291,7 @@ void StatisticsWindow::btnEsportaClick()
                  {s("Prescrizioni lenti"), 90, s("PrescrizioniLenti")},
                  {s("Appuntamenti assolti"), 90, s("Assolti")},
                  {s("Appuntamenti non assolti"), 90, s("NonAssolti")}};
-    e.fileName = s("Statistiche.xls");
+    e.fileName = exportFileName();
     e.sheetName = s("Statistiche %1").arg(m_year);
     e.helpTitle = s("Esportazione statistiche in Excel");
     e.helpText = ExportHelp::list(s("le cifre dell'anno, un mese per riga,"), e.fileName);

@@ -45,6 +45,7 @@ public:
     /** What a screen reader hears of each chart: its title and every figure. */
     static QStringList descriptions(const ShopStatistics::Result &figures);
     static QString helpText();
+    static QString exportFileName() { return QStringLiteral("Statistiche.xls"); }
 
 private:
     AppContext &m_context;

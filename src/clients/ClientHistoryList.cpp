@@ -161,7 +161,7 @@ ListMember ClientHistoryList::member(TfrmClients &card)
     e.caption = s(" Esportazione storico del cliente in Excel");
     e.layout = &rowLayout();
     e.columns = columns();
-    e.fileName = s("Storico_Cliente.xls");
+    e.fileName = exportFileName();
     e.sheetName = s("Storico Cliente");
     e.helpTitle = s("Esportazione storico del cliente in Excel");
     e.helpText = ExportHelp::list(s("lo storico del cliente"), e.fileName);

@@ -21,6 +21,7 @@ public:
     static Record row(const HistoryEntry &entry);
     /** The three figures above the list. */
     static QString heading(const ClientHistory::Result &history);
+    static QString exportFileName() { return QStringLiteral("Storico_Cliente.xls"); }
     /** The history of the client as card shows it now. */
     static ListMember member(TfrmClients &card);
 };

@@ -76,7 +76,8 @@ private Q_SLOTS:
         const QStringList names = {"Lumivista.ini", "Lumivista.ini.Qx81ab", "unins000.dll", "unins000.dll.a1B2c3",
                                    "Archivio_Clienti.pro", "Lumivista.ini.old", "Modulo_Privacy.rtf.Zz09aa",
                                    "Riepilogo_Clienti.xls.k2L3m4", "Appuntamenti_Mensili.xls.000000",
-                                   "Riepilogo_Clienti.xls", "Riepilogo_Clienti.xls.bak"};
+                                   "Riepilogo_Clienti.xls", "Riepilogo_Clienti.xls.bak",
+                                   "Archivio_Clienti.pro.Re5t0r", "Richiami.ini.ab12CD", "Statistiche.xls.q1w2e3"};
         for (const QString &name : names)
             folder.write(name, "x");
         Startup::removeLeftovers();
@@ -85,7 +86,7 @@ private Q_SLOTS:
         QCOMPARE(left, (QStringList{"Archivio_Clienti.pro", "Lumivista.ini", "Lumivista.ini.old", "Riepilogo_Clienti.xls",
                                     "Riepilogo_Clienti.xls.bak", "unins000.dll"}));
         // Every file the program writes whole is in the list, exports and privacy form included.
-        QCOMPARE(Startup::wholeFiles().size(), 10);
+        QCOMPARE(Startup::wholeFiles().size(), 18);
     }
 
     void installedCredentialsHoldTheInitialPassword()
