@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -214,8 +215,15 @@ void BackupWindow::fill()
     for (const auto &f : std::as_const(found))
         total += f.first.size;
     qint64 done = 0;
+    // A backup never changes once made: each is read through once per run of the
+    // program, not every time the window opens. A restore checks again anyway.
+    static QHash<QString, Backup::Verdict> checked;
     for (const auto &[entry, where] : std::as_const(found)) {
-        const Backup::Verdict verdict = Backup::check(entry.path, [&](qint64 part, qint64) { progress(done + part, total); });
+        const auto known = checked.constFind(entry.path);
+        const Backup::Verdict verdict = known != checked.cend()
+            ? *known
+            : Backup::check(entry.path, [&](qint64 part, qint64) { progress(done + part, total); });
+        checked.insert(entry.path, verdict);
         done += entry.size;
         auto *item = new QTreeWidgetItem(grdBackup, {moment(entry.moment), where, sizeText(entry.size), verdictText(verdict)});
         item->setData(0, Qt::UserRole, int(verdict.state));
