@@ -373,11 +373,12 @@ def statistics():
         x = (i % 2) * 104
         y = 17 + (i // 2) * 86
         objects.append(text(x, y, 102, 5, caption, name="txtGrafico%d" % (i + 1), size=9, bold=True))
-        objects.append({"type": "chart", "name": name, "x": x, "y": y + 6, "w": 72, "h": 74, "size": 5,
+        objects.append({"type": "chart", "name": name, "x": x, "y": y + 6, "w": 62, "h": 74, "size": 5,
                         "colors": colours})
+        # Wide enough for "Saldi aperti 2026: € 1000000,00".
         for row in range(5):
-            objects.append(text(x + 74, y + 12 + row * 5, 29, 4.5, "TOTALE", name="txtTotale%d%d" % (i + 1, row + 1),
-                                size=7, bold=row == 0))
+            objects.append(text(x + 63, y + 12 + row * 5, 40, 4.5, "TOTALE", name="txtTotale%d%d" % (i + 1, row + 1),
+                                size=6.5, bold=row == 0))
     objects.append(line(209, 17, 209, 186, width=0.2))
     for k, (prefix, caption) in enumerate([("txtMontatura", "Fabbricanti di montature"),
                                            ("txtLente", "Fabbricanti di lenti")]):
