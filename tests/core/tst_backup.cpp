@@ -228,13 +228,11 @@ private Q_SLOTS:
         QCOMPARE(verdict.state, Backup::State::Damaged);
         QCOMPARE(verdict.damaged, (QStringList{"Prescrizioni_Occhiali.pro", "unins000.dll"}));
         // A damaged backup is never restored, and nothing is touched.
-        const QByteArray before = fileBytes(m_program + QStringLiteral("/Prescrizioni_Occhiali.pro"));
         writeBytes(m_program + QStringLiteral("/Prescrizioni_Occhiali.pro"), "changed");
         const Backup::Outcome refused = Backup::restore(m_program, made, at(2026, 12, 10, 10));
         QCOMPARE(refused.problems.size(), 1);
         QVERIFY(refused.problems.first().contains(QStringLiteral("danneggiata")));
         QCOMPARE(fileBytes(m_program + QStringLiteral("/Prescrizioni_Occhiali.pro")), QByteArray("changed"));
-        Q_UNUSED(before)
 
         // A mark that records no files (an older backup) cannot be checked.
         writeBytes(made + '/' + Backup::markName(), "Copia di sicurezza di Lumivista del 2026-12-10T09:00:00\n");
