@@ -278,14 +278,13 @@ void BackupWindow::btnRipristinaClick()
         QString text = s("Attenzione: ") + outcome.problems.join(s("; ")) + s(".");
         if (!outcome.made.isEmpty())
             text += s("\n\r\n\rI dati di prima del ripristino sono nella copia del %1.")
-                        .arg(moment(QDateTime::fromString(QFileInfo(outcome.made.first()).fileName(),
-                                                          s("yyyy-MM-dd_HHmmss"))));
+                        .arg(moment(Backup::momentOf(outcome.made.first())));
         messages.plain(text);
     } else {
         const QString undo = outcome.made.isEmpty()
             ? QString()
             : s("\n\r\n\rPer annullare il ripristino, ripristinare la copia del %1, fatta subito prima.")
-                  .arg(moment(QDateTime::fromString(QFileInfo(outcome.made.first()).fileName(), s("yyyy-MM-dd_HHmmss"))));
+                  .arg(moment(Backup::momentOf(outcome.made.first())));
         messages.plain(s("Ripristino completato: i dati sono quelli della copia del %1. Le schede li mostrano alla "
                          "prossima apertura.")
                            .arg(moment(entry.moment))

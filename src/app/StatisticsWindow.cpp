@@ -1,3 +1,4 @@
+#include "core/Amount.h"
 #include "StatisticsWindow.h"
 #include "AppContext.h"
 #include "archive/ExportHelp.h"
@@ -59,7 +60,7 @@ double toDouble(const Decimal &d)
 
 QString figure(const Chart &c, const MonthFigures &m, int s)
 {
-    return c.money ? ShopStatistics::euro(c.amount(m, s)) : QString::number(c.count(m, s));
+    return c.money ? Amount::text(c.amount(m, s)) : QString::number(c.count(m, s));
 }
 
 bool isZero(const Chart &c, const MonthFigures &m, int s)
@@ -90,7 +91,7 @@ QStringList totals(const Chart &c, const ShopStatistics::Result &r)
     const QString y = QString::number(r.year);
     const QString p = QString::number(r.year - 1);
     const auto both = [&](const MonthFigures &m) {
-        return c.money ? ShopStatistics::euro(c.amount(m, 0) + c.amount(m, 1)) : QString::number(c.count(m, 0) + c.count(m, 1));
+        return c.money ? Amount::text(c.amount(m, 0) + c.amount(m, 1)) : QString::number(c.count(m, 0) + c.count(m, 1));
     };
     const auto value = [&](const MonthFigures &m) {
         return c.money ? toDouble(c.amount(m, 0) + c.amount(m, 1)) : double(c.count(m, 0) + c.count(m, 1));
@@ -303,11 +304,11 @@ void StatisticsWindow::btnEsportaClick()
             const MonthFigures &f = figures.months[size_t(m)];
             Record r(rowLayout());
             r.setValue(s("Mese"), s("%1 %2").arg(QLatin1String(monthNames[m])).arg(figures.year));
-            r.setValue(s("IncassiOcchiali"), ShopStatistics::euro(f.glassesIncome));
-            r.setValue(s("IncassiLenti"), ShopStatistics::euro(f.lensIncome));
-            r.setValue(s("Incassi"), ShopStatistics::euro(f.glassesIncome + f.lensIncome));
-            r.setValue(s("Acconti"), ShopStatistics::euro(f.deposits));
-            r.setValue(s("SaldiAperti"), ShopStatistics::euro(f.open));
+            r.setValue(s("IncassiOcchiali"), Amount::text(f.glassesIncome));
+            r.setValue(s("IncassiLenti"), Amount::text(f.lensIncome));
+            r.setValue(s("Incassi"), Amount::text(f.glassesIncome + f.lensIncome));
+            r.setValue(s("Acconti"), Amount::text(f.deposits));
+            r.setValue(s("SaldiAperti"), Amount::text(f.open));
             r.setValue(s("PrescrizioniOcchiali"), QString::number(f.glasses));
             r.setValue(s("PrescrizioniLenti"), QString::number(f.lenses));
             r.setValue(s("Assolti"), QString::number(f.fulfilled));

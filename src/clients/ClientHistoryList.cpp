@@ -1,3 +1,4 @@
+#include "core/Amount.h"
 #include "ClientHistoryList.h"
 #include "TfrmClients.h"
 #include "archive/CardWindow.h"
@@ -125,8 +126,8 @@ Record ClientHistoryList::row(const HistoryEntry &e)
 
 QString ClientHistoryList::heading(const ClientHistory::Result &h)
 {
-    QString text = s("Spesa negli ultimi 12 mesi: € ") + ClientHistory::euro(h.spent) + s("     Saldo da incassare: € ")
-        + ClientHistory::euro(h.open) + s("     Ultima visita: ")
+    QString text = s("Spesa negli ultimi 12 mesi: € ") + Amount::text(h.spent) + s("     Saldo da incassare: € ")
+        + Amount::text(h.open) + s("     Ultima visita: ")
         + (h.lastVisit.isValid() ? DateText::write(h.lastVisit) : s("nessuna"));
     if (h.unreadableAmounts == 1)
         text += s("\nUn importo non leggibile è escluso dai totali.");
@@ -182,16 +183,12 @@ ListMember ClientHistoryList::member(TfrmClients &card)
         if (!target)
             return false;
         try {
-            const RecordLayout &layout = origin->layout();
-            RecordFile file(RecordFile::pathFor(layout), layout);
-            if (position > file.count())
+            const std::optional<Record> record = RecordFile::recordAt(origin->layout(), position);
+            if (!record)
                 return false;
-            file.seek(position - 1);
-            const Record record = file.read();
-            file.close();
             // Shown first: a card clears itself when it is shown.
             clientCard->registry().openWorkingWindow(origin->card, clientCard);
-            target->loadRecord(record, position);
+            target->loadRecord(*record, position);
             return true;
         } catch (const ArchiveError &error) {
             registry.services().messages.error(Messages::accessFailure(error));

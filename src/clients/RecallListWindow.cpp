@@ -133,17 +133,9 @@ ListMember RecallListWindow::member()
     const auto loadClient = ListMember::loadInto(WindowId::Clients, s("clients"));
     m.pick = [loadClient](const WindowRegistry &registry, const QString &key, const Record &row, qint64) {
         const qint64 position = Text::trim(row.value(s("Posizione"))).toLongLong();
-        if (position <= 0)
-            return false;
         try {
-            const RecordLayout &layout = RecordLayout::clients();
-            RecordFile file(RecordFile::pathFor(layout), layout);
-            if (position > file.count())
-                return false;
-            file.seek(position - 1);
-            const Record client = file.read();
-            file.close();
-            return loadClient(registry, key, client, position);
+            const std::optional<Record> client = RecordFile::recordAt(RecordLayout::clients(), position);
+            return client && loadClient(registry, key, *client, position);
         } catch (const ArchiveError &error) {
             registry.services().messages.error(Messages::accessFailure(error));
             return false;

@@ -65,6 +65,19 @@ QString Amount::normaliseAppointment(const QString &text)
     return completeDecimals(out);
 }
 
+std::optional<Decimal> Amount::value(const QString &stored)
+{
+    const QString text = Text::trim(stored);
+    if (text.isEmpty())
+        return Decimal();
+    return Decimal::parse(text);
+}
+
+QString Amount::text(const Decimal &amount)
+{
+    return completeDecimals(amount.rounded(2).toGeneral());
+}
+
 Amount::Totals Amount::totals(const QStringList &amounts, const QString &deposit)
 {
     Decimal sum;

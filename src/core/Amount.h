@@ -1,6 +1,8 @@
 #pragma once
+#include "Decimal.h"
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace lumivista {
 
@@ -30,6 +32,11 @@ public:
     /** Appends ",00" to a text without ","; a "0" after a single decimal. */
     static QString completeDecimals(const QString &text);
 
+    /** An amount as stored, read exactly: empty is zero; nothing when it is
+     *  not a number. */
+    static std::optional<Decimal> value(const QString &stored);
+    /** A sum shown or exported: rounded to two decimals, "," as separator ("1234,50"). */
+    static QString text(const Decimal &amount);
     struct Totals
     {
         bool valid = false;   // false when an amount or the deposit is not a number

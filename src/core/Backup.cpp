@@ -203,6 +203,11 @@ QString Backup::folderName(const QDateTime &moment)
     return moment.toString(kFormat);
 }
 
+QDateTime Backup::momentOf(const QString &folder)
+{
+    return QDateTime::fromString(QFileInfo(folder).fileName(), kFormat);
+}
+
 QStringList Backup::expired(const QStringList &folders, const QDate &today)
 {
     QStringList newest = folders;
@@ -349,7 +354,7 @@ QList<Backup::Entry> Backup::list(const QString &root)
             continue;
         Entry e;
         e.path = backups.filePath(name);
-        e.moment = QDateTime::fromString(name, kFormat);
+        e.moment = momentOf(e.path);
         for (const QFileInfo &file : QDir(e.path).entryInfoList(QDir::Files)) {
             if (file.fileName() != markName())
                 e.size += file.size();

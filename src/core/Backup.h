@@ -32,6 +32,8 @@ public:
     static QString markName() { return QStringLiteral("Lumivista-backup.txt"); }
     /** "AAAA-MM-GG_hhmmss" of a moment. */
     static QString folderName(const QDateTime &moment);
+    /** The moment a backup folder's name gives; invalid for another name. */
+    static QDateTime momentOf(const QString &folder);
 
     /** When a backup is made: once a day, or whenever the user asks (and at
      *  close, before a restore). */

@@ -17,14 +17,6 @@ QString field(const RecordView &record, const char *name)
     return Text::trim(record.value(QLatin1String(name)));
 }
 
-/** An amount as the cards read it: empty is zero; nothing when it is not a number. */
-std::optional<Decimal> amountOf(const QString &text)
-{
-    if (text.isEmpty())
-        return Decimal();
-    return Decimal::parse(text);
-}
-
 QString paidState(const QString &flag)
 {
     if (flag == s("Sì"))
@@ -68,11 +60,6 @@ QString HistoryEntry::kindName(Kind kind)
     return QString();
 }
 
-QString ClientHistory::euro(const Decimal &amount)
-{
-    return Amount::completeDecimals(amount.rounded(2).toGeneral());
-}
-
 ClientHistory::Result ClientHistory::of(const Record &client, const QDate &today)
 {
     Result result;
@@ -85,10 +72,11 @@ ClientHistory::Result ClientHistory::of(const Record &client, const QDate &today
 
     const auto scan = [&](const RecordLayout &layout, const std::function<void(HistoryEntry &, const RecordView &)> &fill) {
         const ClientMatch::Fields fields(layout);
+        ClientMatch::Key buffers;
         try {
             RecordFile file(RecordFile::pathFor(layout), layout);
             file.scan([&](qint64 index, const RecordView &record) {
-                const ClientMatch::Rule rule = fields.match(key, record);
+                const ClientMatch::Rule rule = ClientMatch::match(key.view(), fields.keyInto(record, buffers));
                 if (rule == ClientMatch::Rule::None)
                     return true;
                 HistoryEntry e;
@@ -118,13 +106,13 @@ ClientHistory::Result ClientHistory::of(const Record &client, const QDate &today
             e.state = paidState(paid);
             seen(e.day);
             if (e.day.isValid() && e.day > yearAgo && e.day <= today) {
-                if (const auto total = amountOf(e.total))
+                if (const auto total = Amount::value(e.total))
                     result.spent = result.spent + *total;
                 else
                     ++result.unreadableAmounts;
             }
             if (paid == QLatin1String("No")) {
-                if (const auto balance = amountOf(e.balance))
+                if (const auto balance = Amount::value(e.balance))
                     result.open = result.open + *balance;
                 else
                     ++result.unreadableAmounts;

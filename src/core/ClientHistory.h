@@ -48,8 +48,6 @@ public:
 
     /** Reads the three archives of the program folder for client. */
     static Result of(const Record &client, const QDate &today);
-    /** Euro text of a figure: two decimals, "," as separator. */
-    static QString euro(const Decimal &amount);
 };
 
 } // namespace lumivista

@@ -16,12 +16,20 @@ public:
 
     /** One side of a match: the tax code trimmed and upper-cased, the name
      *  trimmed and folded as the searches fold it (A to Z only), the mobile in
-     *  the form the WhatsApp links give it (see phone()). */
+     *  the form the WhatsApp links give it (WhatsAppLink::phone()). */
+    struct KeyView
+    {
+        QByteArrayView taxCode;
+        QByteArrayView name;
+        QByteArrayView mobile;
+    };
+    /** A key that keeps its own bytes. */
     struct Key
     {
         QByteArray taxCode;
         QByteArray name;
         QByteArray mobile;
+        KeyView view() const { return {taxCode, name, mobile}; }
     };
 
     /** Where the three fields lie in a layout: the client's own, a
@@ -31,9 +39,10 @@ public:
     public:
         explicit Fields(const RecordLayout &layout);
         Key key(const RecordView &record) const;
-        /** How record matches the client, without copying its fields: a scan
-         *  over a whole archive folds and compares in place. */
-        Rule match(const Key &client, const RecordView &record) const;
+        /** The record's key made into buffers reused from record to record, so
+         *  a scan over a whole archive allocates nothing per record. Valid until
+         *  the next call. */
+        KeyView keyInto(const RecordView &record, Key &buffers) const;
         /** The three fields as stored, trimmed. */
         QByteArrayView taxCode(const RecordView &record) const { return bytes(record, m_tax); }
         QByteArrayView name(const RecordView &record) const { return bytes(record, m_name); }
@@ -51,21 +60,15 @@ public:
     };
 
     /** By tax code when both carry one; otherwise by name, and by mobile too
-     *  when both carry one. */
-    static Rule match(const Key &client, const Key &other);
+     *  when both carry one. The one rule of the history and the recalls. */
+    static Rule match(const KeyView &client, const KeyView &other);
     /** What a line of the history says of its rule. */
     static QString describe(Rule rule);
 
-    static QByteArray foldName(QByteArrayView name);
-    /** foldName() into a buffer a scan reuses from record to record. */
+    /** Trimmed text folded A to Z, as names and tax codes are compared. */
+    static QByteArray fold(QByteArrayView text);
+    /** fold() into a buffer a scan reuses from record to record. */
     static void foldInto(QByteArrayView text, QByteArray &out);
-    static QByteArray foldTaxCode(QByteArrayView code);
-    /** A mobile as WhatsAppLink::phone() writes it, made from the stored
-     *  bytes without decoding them: separators dropped, a leading "+" or "00"
-     *  dropped, "39" before an Italian 10-digit mobile. */
-    static QByteArray phone(QByteArrayView typed);
-    /** phone() into a buffer a scan reuses from record to record. */
-    static void phoneInto(QByteArrayView typed, QByteArray &out);
 };
 
 } // namespace lumivista

@@ -177,7 +177,7 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
         RecallEntry::Kind kind;
         Arena::Span tax;
         Arena::Span name;
-        Arena::Span mobile;
+        Arena::Span phone;
         size_t taxHash;
         size_t nameHash;
     };
@@ -185,7 +185,7 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
     std::vector<Request> requests;
     QList<ArchiveError> requestFailures;
     std::thread reader([&] {
-        QByteArray folded;
+        ClientMatch::Key buffers;
         for (const auto &[layout, kind] : {std::pair{&RecordLayout::glasses(), RecallEntry::Kind::Glasses},
                                            std::pair{&RecordLayout::lenses(), RecallEntry::Kind::Lenses}}) {
             const ClientMatch::Fields fields(*layout);
@@ -198,15 +198,10 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
                     const std::optional<QDate> day = DateText::read(fieldBytes(record, date));
                     if (!day)
                         return true;
-                    Request r{*day, kind, {}, {}, {}, 0, 0};
-                    ClientMatch::foldInto(fields.taxCode(record), folded);
-                    r.tax = requestBytes.add(folded);
-                    r.taxHash = KeyIndex::hashOf(folded);
-                    ClientMatch::foldInto(fields.name(record), folded);
-                    r.name = requestBytes.add(folded);
-                    r.nameHash = KeyIndex::hashOf(folded);
-                    r.mobile = requestBytes.add(fields.mobile(record));
-                    requests.push_back(r);
+                    const ClientMatch::KeyView key = fields.keyInto(record, buffers);
+                    requests.push_back({*day, kind, requestBytes.add(key.taxCode), requestBytes.add(key.name),
+                                        requestBytes.add(key.mobile), KeyIndex::hashOf(key.taxCode),
+                                        KeyIndex::hashOf(key.name)});
                     return true;
                 });
                 file.close();
@@ -231,8 +226,12 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
     std::optional<KeyIndex> byTax;
     std::optional<KeyIndex> byName;
     Arena arena;
-    const auto taxOf = [&](qint32 i) { return arena.view(clients[size_t(i)].taxCode); };
-    const auto nameOf = [&](qint32 i) { return arena.view(clients[size_t(i)].folded); };
+    const auto keyOf = [&](qint32 i) {
+        const Client &c = clients[size_t(i)];
+        return ClientMatch::KeyView{arena.view(c.taxCode), arena.view(c.folded), arena.view(c.phone)};
+    };
+    const auto taxOf = [&](qint32 i) { return keyOf(i).taxCode; };
+    const auto nameOf = [&](qint32 i) { return keyOf(i).name; };
     {
         const RecordLayout &layout = RecordLayout::clients();
         const ClientMatch::Fields fields(layout);
@@ -242,19 +241,17 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
             const qint64 count = file.count();
             clients.reserve(size_t(count));
             arena.reserve(count * 64);
-            QByteArray folded;
+            ClientMatch::Key buffers;
             byTax.emplace(count);
             byName.emplace(count);
             file.scan([&](qint64 index, const RecordView &record) {
                 if (index >= count)
                     return false; // appended meanwhile: the tables hold what was counted
                 Client c;
-                ClientMatch::foldInto(fields.taxCode(record), folded);
-                c.taxCode = arena.add(folded);
-                ClientMatch::foldInto(fields.name(record), folded);
-                c.folded = arena.add(folded);
-                ClientMatch::phoneInto(fields.mobile(record), folded);
-                c.phone = arena.add(folded);
+                const ClientMatch::KeyView key = fields.keyInto(record, buffers);
+                c.taxCode = arena.add(key.taxCode);
+                c.folded = arena.add(key.name);
+                c.phone = arena.add(key.mobile);
                 c.name = arena.add(fields.name(record));
                 c.mobile = arena.add(fields.mobile(record));
                 if (const QByteArrayView examDate = fieldBytes(record, exam); !examDate.isEmpty()) {
@@ -282,7 +279,6 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
     reader.join();
     for (const ArchiveError &error : std::as_const(requestFailures))
         failed(error);
-    QByteArray phone;
     constexpr size_t Ahead = 8;
     for (size_t k = 0; k < requests.size(); ++k) {
         if (k + Ahead < requests.size()) {
@@ -292,27 +288,16 @@ RecallList::Result RecallList::due(const QDate &today, const Intervals &interval
             byName->prefetch(next.nameHash);
         }
         const Request &p = requests[k];
-        const QByteArrayView tax = requestBytes.view(p.tax);
-        if (!tax.isEmpty())
-            byTax->forEach(tax, p.taxHash, taxOf, [&](qint32 i) { visit(clients[size_t(i)], p.day, p.kind); });
-        // By name: clients without a tax code, or all when the prescription has none.
-        const QByteArrayView name = requestBytes.view(p.name);
-        if (name.isEmpty())
-            continue;
-        bool phoneMade = false;
-        byName->forEach(name, p.nameHash, nameOf, [&](qint32 i) {
-            Client &c = clients[size_t(i)];
-            if (!tax.isEmpty() && c.taxCode.length > 0)
-                return;
-            if (c.phone.length > 0) {
-                if (!phoneMade)
-                    ClientMatch::phoneInto(requestBytes.view(p.mobile), phone);
-                phoneMade = true;
-                if (!phone.isEmpty() && QByteArrayView(phone) != arena.view(c.phone))
-                    return;
-            }
-            visit(c, p.day, p.kind);
-        });
+        const ClientMatch::KeyView key{requestBytes.view(p.tax), requestBytes.view(p.name), requestBytes.view(p.phone)};
+        // The candidates share the tax code or the name; the one rule decides.
+        const auto candidate = [&](qint32 i) {
+            if (ClientMatch::match(keyOf(i), key) != ClientMatch::Rule::None)
+                visit(clients[size_t(i)], p.day, p.kind);
+        };
+        if (!key.taxCode.isEmpty())
+            byTax->forEach(key.taxCode, p.taxHash, taxOf, candidate);
+        if (!key.name.isEmpty())
+            byName->forEach(key.name, p.nameHash, nameOf, candidate);
     }
 
     // Sorted by the folded names the matching made; names and mobiles are

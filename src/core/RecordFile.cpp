@@ -268,6 +268,17 @@ void RecordFile::release()
     m_lockOwner.clear();
 }
 
+std::optional<Record> RecordFile::recordAt(const RecordLayout &layout, qint64 position)
+{
+    RecordFile file(pathFor(layout), layout);
+    if (position < 1 || position > file.count())
+        return std::nullopt;
+    file.seek(position - 1);
+    const Record record = file.read();
+    file.close();
+    return record;
+}
+
 RecordFile::~RecordFile()
 {
     if (m_fd >= 0)

@@ -4,6 +4,7 @@
 #include "RecordView.h"
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace lumivista {
 
@@ -42,6 +43,10 @@ public:
     /** Explicit close that reports failures; the destructor closes silently. */
     void close();
 
+    /** The record at a 1-based position of the layout's archive in the program
+     *  folder, read in a command of its own; nothing when the archive is
+     *  shorter. Throws ArchiveError. */
+    static std::optional<Record> recordAt(const RecordLayout &layout, qint64 position);
     /** The layout's archive in the program folder, rebuilt on every call. */
     static QString pathFor(const RecordLayout &layout);
 

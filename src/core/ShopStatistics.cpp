@@ -31,87 +31,12 @@ QByteArrayView bytes(const RecordView &record, const Slot &s)
     return ShortText::bytes(record.bytes(), s.offset, s.capacity);
 }
 
-/** Sums of amounts in the usual form ("123,45", "7") kept as whole cents, and
- *  anything else as an exact decimal beside them: a year of prescriptions adds
- *  up without a decimal object per amount. */
-struct Sum
+/** An amount as stored, read as the cards read it. */
+std::optional<Decimal> amountOf(QByteArrayView stored)
 {
-    qint64 cents = 0;
-    Decimal rest;
-
-    Decimal value() const
-    {
-        const qint64 whole = cents / 100;
-        const qint64 part = qAbs(cents % 100);
-        const QString text = (cents < 0 && whole == 0 ? s("-") : QString()) + QString::number(whole) + s(",")
-            + QString::number(part).rightJustified(2, QLatin1Char('0'));
-        return *Decimal::parse(text) + rest;
-    }
-};
-
-/** Whole cents of an amount of at most two decimals in digits and a comma. */
-std::optional<qint64> centsOf(QByteArrayView text)
-{
-    if (text.isEmpty())
-        return 0;
-    qint64 cents = 0;
-    int decimals = -1;
-    bool negative = false;
-    qsizetype i = 0;
-    if (text.at(0) == '-') {
-        negative = true;
-        i = 1;
-    }
-    if (i >= text.size() || text.size() > 15)
-        return std::nullopt;
-    for (; i < text.size(); ++i) {
-        const char c = text.at(i);
-        if (c == ',' && decimals < 0) {
-            decimals = 0;
-        } else if (c >= '0' && c <= '9' && decimals < 2) {
-            cents = cents * 10 + (c - '0');
-            if (decimals >= 0)
-                ++decimals;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (decimals == 0)
-        return std::nullopt; // "12," goes the slow way
-    for (int d = qMax(decimals, 0); d < 2; ++d)
-        cents *= 10;
-    return negative ? -cents : cents;
+    return Amount::value(Text::fromCp1252(stored.data(), int(stored.size())));
 }
 
-struct Amounts
-{
-    std::optional<qint64> cents;
-    std::optional<Decimal> exact;
-    bool ok() const { return cents || exact; }
-};
-
-Amounts read(QByteArrayView text)
-{
-    Amounts a;
-    a.cents = centsOf(text);
-    if (!a.cents)
-        a.exact = ShopStatistics::amount(text);
-    return a;
-}
-
-void add(Sum &sum, const Amounts &a)
-{
-    if (a.cents)
-        sum.cents += *a.cents;
-    else
-        sum.rest = sum.rest + *a.exact;
-}
-
-struct MonthSums
-{
-    Sum glassesIncome, lensIncome, deposits, open;
-    int glasses = 0, lenses = 0, fulfilled = 0, pending = 0;
-};
 
 /** Makers counted under their name folded as the searches fold it (A to Z),
  *  shown as first written. */
@@ -152,34 +77,7 @@ QList<RankedMaker> topTen(const QHash<QByteArray, MakerCount> &makers)
     return ranked.mid(0, 10);
 }
 
-MonthFigures figures(const MonthSums &m)
-{
-    MonthFigures f;
-    f.glassesIncome = m.glassesIncome.value();
-    f.lensIncome = m.lensIncome.value();
-    f.deposits = m.deposits.value();
-    f.open = m.open.value();
-    f.glasses = m.glasses;
-    f.lenses = m.lenses;
-    f.fulfilled = m.fulfilled;
-    f.pending = m.pending;
-    return f;
-}
-
 } // namespace
-
-std::optional<Decimal> ShopStatistics::amount(QByteArrayView stored)
-{
-    const QString text = Text::trim(Text::fromCp1252(stored.data(), int(stored.size())));
-    if (text.isEmpty())
-        return Decimal();
-    return Decimal::parse(text);
-}
-
-QString ShopStatistics::euro(const Decimal &amount)
-{
-    return Amount::completeDecimals(amount.rounded(2).toGeneral());
-}
 
 MonthFigures ShopStatistics::sum(const std::array<MonthFigures, 12> &months)
 {
@@ -201,8 +99,7 @@ ShopStatistics::Result ShopStatistics::of(int year)
 {
     Result result;
     result.year = year;
-    std::array<MonthSums, 12> current;
-    std::array<MonthSums, 12> before;
+
     QHash<QByteArray, MakerCount> frames;
     QHash<QByteArray, MakerCount> lensMakers;
     const auto failed = [&result](const ArchiveError &error) {
@@ -232,19 +129,19 @@ ShopStatistics::Result ShopStatistics::of(int year)
                 const int y = day->year();
                 if (y != year && y != year - 1)
                     return true;
-                const Amounts income = read(bytes(record, total));
-                const Amounts down = read(bytes(record, deposit));
+                const std::optional<Decimal> income = amountOf(bytes(record, total));
+                const std::optional<Decimal> down = amountOf(bytes(record, deposit));
                 const bool unpaid = bytes(record, paid) == "No";
-                const Amounts due = unpaid ? read(bytes(record, balance)) : Amounts{0, {}};
-                if (!income.ok() || !down.ok() || !due.ok()) {
+                const std::optional<Decimal> due = unpaid ? amountOf(bytes(record, balance)) : Decimal();
+                if (!income || !down || !due) {
                     ++result.skipped;
                     return true;
                 }
-                MonthSums &m = (y == year ? current : before)[size_t(day->month() - 1)];
-                add(glasses ? m.glassesIncome : m.lensIncome, income);
-                add(m.deposits, down);
-                if (unpaid)
-                    add(m.open, due);
+                MonthFigures &m = (y == year ? result.months : result.previous)[size_t(day->month() - 1)];
+                Decimal &sold = glasses ? m.glassesIncome : m.lensIncome;
+                sold = sold + *income;
+                m.deposits = m.deposits + *down;
+                m.open = m.open + *due;
                 ++(glasses ? m.glasses : m.lenses);
                 if (y == year) {
                     if (glasses)
@@ -276,7 +173,7 @@ ShopStatistics::Result ShopStatistics::of(int year)
                 const int y = day->year();
                 if (y != year && y != year - 1)
                     return true;
-                MonthSums &m = (y == year ? current : before)[size_t(day->month() - 1)];
+                MonthFigures &m = (y == year ? result.months : result.previous)[size_t(day->month() - 1)];
                 ++(bytes(record, done) == yes ? m.fulfilled : m.pending);
                 return true;
             });
@@ -284,10 +181,6 @@ ShopStatistics::Result ShopStatistics::of(int year)
         } catch (const ArchiveError &error) {
             failed(error);
         }
-    }
-    for (size_t i = 0; i < 12; ++i) {
-        result.months[i] = figures(current[i]);
-        result.previous[i] = figures(before[i]);
     }
     result.frameMakers = topTen(frames);
     result.lensMakers = topTen(lensMakers);

@@ -48,10 +48,6 @@ public:
     };
     static Result of(int year);
     static MonthFigures sum(const std::array<MonthFigures, 12> &months);
-    /** "1234,50": two decimals, "," as separator. */
-    static QString euro(const Decimal &amount);
-    /** An amount as stored, read exactly; empty is zero; nothing when it is not a number. */
-    static std::optional<Decimal> amount(QByteArrayView stored);
 };
 
 } // namespace lumivista

@@ -1,8 +1,28 @@
 #include "WhatsAppLink.h"
 #include "Text.h"
 #include <QUrl>
+#include <algorithm>
 
 namespace lumivista {
+
+namespace {
+
+/** The number with its separators gone into the form click-to-chat needs: a
+ *  leading "+" or "00" dropped, 39 before an Italian 10-digit mobile. One rule
+ *  for typed text and for a field's stored bytes. */
+template<class String> void international(String &digits)
+{
+    if (digits.startsWith('+'))
+        digits.remove(0, 1);
+    else if (digits.startsWith("00"))
+        digits.remove(0, 2);
+    const bool nationalMobile = digits.size() == 10 && digits.startsWith('3')
+        && std::all_of(digits.cbegin(), digits.cend(), [](auto c) { return c >= '0' && c <= '9'; });
+    if (nationalMobile)
+        digits.prepend("39");
+}
+
+} // namespace
 
 QString WhatsAppLink::phone(const QString &typed)
 {
@@ -13,15 +33,21 @@ QString WhatsAppLink::phone(const QString &typed)
             continue;
         digits.append(c);
     }
-    if (digits.startsWith(u'+'))
-        digits.remove(0, 1);
-    else if (digits.startsWith(QLatin1String("00")))
-        digits.remove(0, 2);
-    const bool nationalMobile = digits.size() == 10 && digits.startsWith(u'3')
-        && std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    if (nationalMobile)
-        digits.prepend(QLatin1String("39"));
+    international(digits);
     return digits;
+}
+
+void WhatsAppLink::phoneInto(QByteArrayView typed, QByteArray &out)
+{
+    out.clear();
+    for (const char c : typed) {
+        const auto u = uchar(c);
+        // Blanks (the no-break space too), control characters and the same separators.
+        if (u <= 32 || u == 0xA0 || c == '-' || c == '.' || c == '/' || c == '(' || c == ')')
+            continue;
+        out.append(c);
+    }
+    international(out);
 }
 
 QString WhatsAppLink::confirmationText(const QString &hour, const QString &minute, const QString &date)

@@ -1,4 +1,6 @@
 #pragma once
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace lumivista {
@@ -15,6 +17,9 @@ public:
      *  leading "+" or "00" dropped, and an Italian 10-digit mobile ("3...") given
      *  the 39 prefix. Any other number is left as it is. */
     static QString phone(const QString &typed);
+    /** The same from a field's Windows-1252 bytes into a buffer a scan reuses,
+     *  without decoding them: to compare the mobiles of many records. */
+    static void phoneInto(QByteArrayView typed, QByteArray &out);
 
     /** Sent from the appointment card. */
     static QString confirmationText(const QString &hour, const QString &minute, const QString &date);

@@ -1,8 +1,10 @@
+#include "core/Amount.h"
 #include "core/ProgramFolder.h"
 #include "core/Record.h"
 #include "core/RecordFile.h"
 #include "core/ShopStatistics.h"
 #include <QTemporaryDir>
+#include "TestRecords.h"
 #include <QtTest>
 
 using namespace lumivista;
@@ -11,28 +13,12 @@ namespace {
 
 const QString yes = QStringLiteral("S\u00EC");
 
-Record make(const RecordLayout &layout, const QStringList &pairs)
-{
-    Record r(layout);
-    for (const QString &pair : pairs)
-        r.setValue(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
-    return r;
-}
-
-void store(const RecordLayout &layout, const QList<Record> &records)
-{
-    RecordFile file(RecordFile::pathFor(layout), layout);
-    for (const Record &r : records)
-        file.write(r);
-    file.close();
-}
-
 Record prescription(const RecordLayout &layout, const QString &date, const QString &total, const QString &deposit,
                     const QString &balance, const QString &paid, const QStringList &makers = {})
 {
     QStringList pairs = {"Data=" + date, "Dovuto=" + total, "Finale=" + deposit, "Totale=" + balance, "Saldato=" + paid};
     pairs << makers;
-    return make(layout, pairs);
+    return makeRecord(layout, pairs);
 }
 
 } // namespace
@@ -60,7 +46,7 @@ private Q_SLOTS:
     {
         const RecordLayout &g = RecordLayout::glasses();
         const RecordLayout &l = RecordLayout::lenses();
-        store(g, {prescription(g, "05/01/2026", "0,10", "0,10", "0,00", yes, {"Montatura01=Ray-Ban", "LenteDX01=Zeiss",
+        storeRecords(g, {prescription(g, "05/01/2026", "0,10", "0,10", "0,00", yes, {"Montatura01=Ray-Ban", "LenteDX01=Zeiss",
                                                                               "LenteSX01=zeiss"}),
                   prescription(g, "20/01/2026", "0,20", "0,00", "0,20", "No", {"Montatura01=RAY-BAN", "LenteDX01=Hoya",
                                                                               "LenteSX01=Zeiss"}),
@@ -69,38 +55,38 @@ private Q_SLOTS:
                   prescription(g, "31/02/2026", "50,00", "0,00", "0,00", yes),  // no such date: skipped
                   prescription(g, "10/06/2025", "300,00", "100,00", "200,00", "No"),  // the year before
                   prescription(g, "10/06/2024", "abc", "", "", "No")}); // two years before: not read
-        store(l, {prescription(l, "05/01/2026", "0,30", "", "", "No", {"LenteDX02=Acuvue", "LenteSX02=Acuvue"}),
+        storeRecords(l, {prescription(l, "05/01/2026", "0,30", "", "", "No", {"LenteDX02=Acuvue", "LenteSX02=Acuvue"}),
                   prescription(l, "07/07/2026", "-5,00", "", "-5,00", "No")}); // a credit note
-        store(RecordLayout::appointments(),
-              {make(RecordLayout::appointments(), {"Data=02/01/2026", "Ottemperata=" + yes}),
-               make(RecordLayout::appointments(), {"Data=03/01/2026", "Ottemperata=No"}),
-               make(RecordLayout::appointments(), {"Data=", "Ottemperata=No"}), // no date: skipped
-               make(RecordLayout::appointments(), {"Data=03/01/2025", "Ottemperata=No"})});
+        storeRecords(RecordLayout::appointments(),
+              {makeRecord(RecordLayout::appointments(), {"Data=02/01/2026", "Ottemperata=" + yes}),
+               makeRecord(RecordLayout::appointments(), {"Data=03/01/2026", "Ottemperata=No"}),
+               makeRecord(RecordLayout::appointments(), {"Data=", "Ottemperata=No"}), // no date: skipped
+               makeRecord(RecordLayout::appointments(), {"Data=03/01/2025", "Ottemperata=No"})});
 
         const ShopStatistics::Result r = ShopStatistics::of(2026);
         QCOMPARE(r.skipped, 3);
         QVERIFY(r.failures.isEmpty());
         const MonthFigures &january = r.months[0];
         // 0,10 + 0,20 in binary floating point is not 0,30; here it is.
-        QCOMPARE(ShopStatistics::euro(january.glassesIncome), QStringLiteral("0,30"));
+        QCOMPARE(Amount::text(january.glassesIncome), QStringLiteral("0,30"));
         QCOMPARE(january.glassesIncome + january.lensIncome, *Decimal::parse(QStringLiteral("0,6")));
-        QCOMPARE(ShopStatistics::euro(january.deposits), QStringLiteral("0,10"));
-        QCOMPARE(ShopStatistics::euro(january.open), QStringLiteral("0,20")); // the lens balance is empty
+        QCOMPARE(Amount::text(january.deposits), QStringLiteral("0,10"));
+        QCOMPARE(Amount::text(january.open), QStringLiteral("0,20")); // the lens balance is empty
         QCOMPARE(january.glasses, 2);
         QCOMPARE(january.lenses, 1);
         QCOMPARE(january.fulfilled, 1);
         QCOMPARE(january.pending, 1);
         QCOMPARE(r.months[11].glassesIncome, *Decimal::parse(QStringLiteral("1000,005")));
-        QCOMPARE(ShopStatistics::euro(r.months[6].lensIncome), QStringLiteral("-5,00"));
-        QCOMPARE(ShopStatistics::euro(r.months[6].open), QStringLiteral("-5,00"));
+        QCOMPARE(Amount::text(r.months[6].lensIncome), QStringLiteral("-5,00"));
+        QCOMPARE(Amount::text(r.months[6].open), QStringLiteral("-5,00"));
 
         const MonthFigures total = r.total();
         QCOMPARE(total.glassesIncome, *Decimal::parse(QStringLiteral("1000,305")));
         QCOMPARE(total.glasses, 3);
         QCOMPARE(total.lenses, 2);
         const MonthFigures before = r.previousTotal();
-        QCOMPARE(ShopStatistics::euro(before.glassesIncome), QStringLiteral("300,00"));
-        QCOMPARE(ShopStatistics::euro(before.open), QStringLiteral("200,00"));
+        QCOMPARE(Amount::text(before.glassesIncome), QStringLiteral("300,00"));
+        QCOMPARE(Amount::text(before.open), QStringLiteral("200,00"));
         QCOMPARE(before.pending, 1);
 
         // Makers of the year, by name folded A to Z; one maker for both eyes counts once.
@@ -130,7 +116,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, stored);
         QFETCH(QString, read);
-        store(RecordLayout::glasses(),
+        storeRecords(RecordLayout::glasses(),
               {prescription(RecordLayout::glasses(), "01/05/2026", stored, "", "", yes),
                prescription(RecordLayout::glasses(), "02/05/2026", stored, "", "", yes)});
         const ShopStatistics::Result r = ShopStatistics::of(2026);

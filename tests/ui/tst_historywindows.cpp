@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QUrlQuery>
+#include "TestRecords.h"
 #include <QtTest>
 
 using namespace lumivista;
@@ -23,22 +24,6 @@ namespace {
 
 const QString yes = QStringLiteral("S\u00EC");
 using Kind = FakeMessageService::Kind;
-
-Record make(const RecordLayout &layout, const QStringList &pairs)
-{
-    Record r(layout);
-    for (const QString &pair : pairs)
-        r.setValue(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
-    return r;
-}
-
-void store(const RecordLayout &layout, const QList<Record> &records)
-{
-    RecordFile file(RecordFile::pathFor(layout), layout);
-    for (const Record &r : records)
-        file.write(r);
-    file.close();
-}
 
 QString pad(const QString &text, int width)
 {
@@ -59,31 +44,27 @@ class TestHistoryWindows : public WindowTest
     /** Two clients of the same name: Mario by tax code, the other one by name and mobile. */
     void storeArchives()
     {
-        store(RecordLayout::clients(),
-              {make(RecordLayout::clients(), {"Name=Rossi Mario", "TaxNumber=RSSMRA80A01H501U", "MobilePhone=3331111111",
+        storeRecords(RecordLayout::clients(),
+              {makeRecord(RecordLayout::clients(), {"Name=Rossi Mario", "TaxNumber=RSSMRA80A01H501U", "MobilePhone=3331111111",
                                               "DataEsame=15/06/2026"}),
-               make(RecordLayout::clients(), {"Name=Rossi Mario", "MobilePhone=3332222222"}),
-               make(RecordLayout::clients(), {"Name=Bianchi Anna", "MobilePhone=3403333333", "DataEsame=01/02/2024"})});
-        store(RecordLayout::glasses(),
-              {make(RecordLayout::glasses(), {"NumPre=7", "Data=20/11/2026", "ClienteRigo01=Rossi Mario",
+               makeRecord(RecordLayout::clients(), {"Name=Rossi Mario", "MobilePhone=3332222222"}),
+               makeRecord(RecordLayout::clients(), {"Name=Bianchi Anna", "MobilePhone=3403333333", "DataEsame=01/02/2024"})});
+        storeRecords(RecordLayout::glasses(),
+              {makeRecord(RecordLayout::glasses(), {"NumPre=7", "Data=20/11/2026", "ClienteRigo01=Rossi Mario",
                                               "ClienteRigo04=RSSMRA80A01H501U", "ClienteRigo05=3331111111", "TipoOc=Progressivi", "Dovuto=350,00",
                                               "Totale=150,00", "Saldato=No"}),
-               make(RecordLayout::glasses(), {"NumPre=8", "Data=01/01/2024", "ClienteRigo01=ROSSI MARIO",
+               makeRecord(RecordLayout::glasses(), {"NumPre=8", "Data=01/01/2024", "ClienteRigo01=ROSSI MARIO",
                                               "ClienteRigo05=333 2222222", "Dovuto=90,00", "Totale=0,00",
                                               "Saldato=" + yes})});
-        store(RecordLayout::appointments(),
-              {make(RecordLayout::appointments(), {"Data=01/12/2026", "Ora=10:30", "OreApp=10", "MinutiApp=30",
+        storeRecords(RecordLayout::appointments(),
+              {makeRecord(RecordLayout::appointments(), {"Data=01/12/2026", "Ora=10:30", "OreApp=10", "MinutiApp=30",
                                                    "Contatto=Rossi Mario", "Cel=3331111111", "Causale=Consegna",
                                                    "Ottemperata=" + yes})});
     }
 
     void showClient(qint64 position)
     {
-        RecordFile file(RecordFile::pathFor(RecordLayout::clients()), RecordLayout::clients());
-        file.seek(position - 1);
-        const Record record = file.read();
-        file.close();
-        card->loadRecord(record, position);
+        card->loadRecord(*RecordFile::recordAt(RecordLayout::clients(), position), position);
     }
 
 private Q_SLOTS:
