@@ -76,25 +76,24 @@ void Startup::createWorkingWindows(AppContext &context)
 
 QStringList Startup::wholeFiles()
 {
-    return {PasswordFile::fileName(),
-            Settings::fileName(),
-            PrivacyDocument::fileName(),
-            TfrmClients::cardDefinition().exportMember.fileName,
-            TfrmArchivio_Scadenze::cardDefinition().exportMember.fileName,
-            TfrmOcchiali::prescriptionTraits().exportMember.fileName,
-            TfrmLenti::prescriptionTraits().exportMember.fileName,
-            AgendaExports::imminent().fileName,
-            AgendaExports::day().fileName,
-            AgendaExports::month().fileName,
-            ClientHistoryList::exportFileName(),
-            RecallListWindow::member().exportMember.fileName,
-            StatisticsWindow::exportFileName(),
-            RecallFile::fileName(),
-            // A restore puts each archive in place through a temporary file of its own.
-            RecordLayout::clients().archiveFileName(),
-            RecordLayout::glasses().archiveFileName(),
-            RecordLayout::lenses().archiveFileName(),
-            RecordLayout::appointments().archiveFileName()};
+    QStringList names = {PasswordFile::fileName(),
+                         Settings::fileName(),
+                         PrivacyDocument::fileName(),
+                         TfrmClients::cardDefinition().exportMember.fileName,
+                         TfrmArchivio_Scadenze::cardDefinition().exportMember.fileName,
+                         TfrmOcchiali::prescriptionTraits().exportMember.fileName,
+                         TfrmLenti::prescriptionTraits().exportMember.fileName,
+                         AgendaExports::imminent().fileName,
+                         AgendaExports::day().fileName,
+                         AgendaExports::month().fileName,
+                         ClientHistoryList::exportFileName(),
+                         RecallListWindow::member().exportMember.fileName,
+                         StatisticsWindow::exportFileName(),
+                         RecallFile::fileName()};
+    // A restore puts each archive in place through a temporary file of its own.
+    for (const RecordLayout *layout : RecordLayout::archives())
+        names << layout->archiveFileName();
+    return names;
 }
 
 void Startup::removeLeftovers()

@@ -432,13 +432,15 @@ void RecordListWindow::btnEsportaClick()
 void RecordListWindow::pickSelected()
 {
     const int row = selectedRow();
-    if (row >= 0 && row < m_rows.size() && m_member.rows && m_member.pick) {
-        const Record record = m_rows.at(row);
+    if (m_member.rows) {
+        // A row of our own carries what its pick needs; the window closes first.
+        const std::optional<Record> picked = selectedRecord() ? std::optional(*selectedRecord()) : std::nullopt;
         accept();
-        m_member.pick(m_registry, lblMemory->text(), record, row + 1);
+        if (picked && m_member.pick)
+            m_member.pick(m_registry, lblMemory->text(), *picked, row + 1);
         return;
     }
-    if (row >= 0 && m_member.pick && !m_member.rows) {
+    if (row >= 0 && m_member.pick) {
         try {
             const LineFormat &format = m_member.line;
             RecordFile file(RecordFile::pathFor(*format.layout()), *format.layout());

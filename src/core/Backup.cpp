@@ -37,8 +37,7 @@ const QRegularExpression &folderPattern()
 
 const RecordLayout *archiveLayout(const QString &fileName)
 {
-    for (const RecordLayout *layout : {&RecordLayout::clients(), &RecordLayout::glasses(), &RecordLayout::lenses(),
-                                       &RecordLayout::appointments()}) {
+    for (const RecordLayout *layout : RecordLayout::archives()) {
         if (layout->archiveFileName() == fileName)
             return layout;
     }
@@ -193,9 +192,10 @@ void removeStalePartials(const QDir &root, const QDateTime &now)
 
 QStringList Backup::fileNames()
 {
-    return {RecordLayout::clients().archiveFileName(), RecordLayout::glasses().archiveFileName(),
-            RecordLayout::lenses().archiveFileName(), RecordLayout::appointments().archiveFileName(),
-            QStringLiteral("Lumivista.ini"), QStringLiteral("unins000.dll")};
+    QStringList names;
+    for (const RecordLayout *layout : RecordLayout::archives())
+        names << layout->archiveFileName();
+    return names << QStringLiteral("Lumivista.ini") << QStringLiteral("unins000.dll");
 }
 
 QString Backup::folderName(const QDateTime &moment)
@@ -436,8 +436,7 @@ Backup::Outcome Backup::restore(const QString &programFolder, const QString &bac
     // is in place: no station writes in between or reads half a restore.
     std::vector<std::unique_ptr<RecordFile>> locks;
     try {
-        for (const RecordLayout *layout : {&RecordLayout::clients(), &RecordLayout::glasses(), &RecordLayout::lenses(),
-                                           &RecordLayout::appointments()}) {
+        for (const RecordLayout *layout : RecordLayout::archives()) {
             const QString path = program.filePath(layout->archiveFileName());
             const bool restored = std::any_of(files.cbegin(), files.cend(),
                                               [layout](const auto &f) { return f.first == layout->archiveFileName(); });

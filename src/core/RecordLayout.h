@@ -33,6 +33,8 @@ public:
     static const RecordLayout &glasses();      // Prescrizioni_Occhiali.pro, 5436 bytes
     static const RecordLayout &lenses();       // Prescrizioni_Lenti.pro, 5742 bytes
     static const RecordLayout &appointments(); // Archivio_Appuntamenti.pro, 1265 bytes
+    /** The four archives, in that order. */
+    static QList<const RecordLayout *> archives() { return {&clients(), &glasses(), &lenses(), &appointments()}; }
 
 private:
     QString m_archiveFileName;
