@@ -139,7 +139,7 @@ QString ClientHistoryList::heading(const ClientHistory::Result &h)
 ListMember ClientHistoryList::member(TfrmClients &card)
 {
     const Record client = card.currentRecord();
-    const QString name = Text::trim(client.value(s("Name")));
+    const QString name = client.value(s("Name"));
     ListMember m;
     m.windowName = s("TfrmStorico");
     m.caption = s(" Storico del cliente");
@@ -171,8 +171,8 @@ ListMember ClientHistoryList::member(TfrmClients &card)
     // A prescription or an appointment opens on its card; the exam opens over the client card.
     TfrmClients *clientCard = &card;
     m.pick = [clientCard](const WindowRegistry &registry, const QString &, const Record &row, qint64) {
-        const Origin *origin = originOf(Text::trim(row.value(s("Archivio"))));
-        const qint64 position = Text::trim(row.value(s("Posizione"))).toLongLong();
+        const Origin *origin = originOf(row.value(s("Archivio")));
+        const qint64 position = row.value(s("Posizione")).toLongLong();
         if (!origin || position <= 0)
             return false;
         if (origin->kind == HistoryEntry::Kind::Exam) {

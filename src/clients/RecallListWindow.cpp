@@ -132,7 +132,7 @@ ListMember RecallListWindow::member()
     // A picked client comes onto the client card, as from the other client lists.
     const auto loadClient = ListMember::loadInto(WindowId::Clients, s("clients"));
     m.pick = [loadClient](const WindowRegistry &registry, const QString &key, const Record &row, qint64) {
-        const qint64 position = Text::trim(row.value(s("Posizione"))).toLongLong();
+        const qint64 position = row.value(s("Posizione")).toLongLong();
         try {
             const std::optional<Record> client = RecordFile::recordAt(RecordLayout::clients(), position);
             return client && loadClient(registry, key, *client, position);
@@ -234,14 +234,14 @@ void RecallListWindow::btnWhatsAppClick()
     if (!row)
         return;
     Services &services = registry().services();
-    const QString mobile = Text::trim(row->value(s("MobilePhone")));
+    const QString mobile = row->value(s("MobilePhone"));
     if (mobile.isEmpty()) {
         services.messages.plain(s("Attenzione: per richiamare il cliente tramite WhatsApp è necessario che la sua "
                                   "scheda riporti il numero di cellulare."));
         return;
     }
     const QString shop = Settings::shopLines().value_or(QStringList()).value(0);
-    services.shell.open(WhatsAppLink::recall(mobile, shop, Text::trim(row->value(s("Mesi"))).toInt()));
+    services.shell.open(WhatsAppLink::recall(mobile, shop, row->value(s("Mesi")).toInt()));
 }
 
 void RecallListWindow::btnRichiamatoClick()
@@ -250,7 +250,7 @@ void RecallListWindow::btnRichiamatoClick()
     if (!row)
         return;
     Services &services = registry().services();
-    const qint64 position = Text::trim(row->value(s("Posizione"))).toLongLong();
+    const qint64 position = row->value(s("Posizione")).toLongLong();
     if (!RecallFile::mark(position, services.clock.today())) {
         services.messages.plain(s("Attenzione: non è stato possibile registrare il richiamo nel file %1; i "
                                   "richiami annotati finora restano com'erano.\n\r\n\rAccertarsi di possedere i "

@@ -12,9 +12,10 @@ namespace lumivista {
 
 namespace {
 
+/** A field as stored; reading trims it already. */
 QString field(const RecordView &record, const char *name)
 {
-    return Text::trim(record.value(QLatin1String(name)));
+    return record.value(QLatin1String(name));
 }
 
 QString paidState(const QString &flag)
@@ -131,13 +132,13 @@ ClientHistory::Result ClientHistory::of(const Record &client, const QDate &today
             seen(e.day);
     });
 
-    const QString exam = Text::trim(client.value(QStringLiteral("DataEsame")));
+    const QString exam = client.value(QStringLiteral("DataEsame"));
     if (!exam.isEmpty()) {
         HistoryEntry e;
         e.kind = HistoryEntry::Kind::Exam;
         e.date = exam;
         e.day = DateText::read(exam).value_or(QDate());
-        e.description = Text::trim(client.value(QStringLiteral("Oculista")));
+        e.description = client.value(QStringLiteral("Oculista"));
         seen(e.day);
         result.entries.append(e);
     }
